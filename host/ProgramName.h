@@ -1,0 +1,12 @@
+// Program-name rules shared by every plug-in's program records.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// Copies `text` into a fixed-size name field, cutting it so the field stays NUL-terminated.
+void storeProgramName(char* field, std::size_t fieldSize, const char* text);
+
+// Writes the name a host sees for program `programIndex`: a stored name equal to "Init"
+// reads as "Init <one-based number>", any other name as stored.
+void reportProgramName(const char* storedName, std::int32_t programIndex, char* text);
