@@ -143,6 +143,7 @@ float TestHost::getParameter(std::int32_t index) { return effect_ ? effect_->get
 TextResult TestHost::readText(std::int32_t opcode, std::int32_t index, std::size_t maxLength) {
     TextResult result;
     std::vector<unsigned char> buffer(maxLength + 1 + 256, kTextFill);
+    buffer[0] = 0;  // hosts hand over an empty string; a plug-in that writes nothing reads as ""
     dispatch(opcode, index, 0, buffer.data(), 0.0f);
     for (std::size_t i = 0; i <= maxLength; ++i) {
         if (buffer[i] == 0) {
@@ -253,7 +254,7 @@ std::intptr_t TestHost::callback(AEffect* effect, std::int32_t opcode, std::int3
     else host = instantiating;
     if (!host) return opcode == audioMasterVersion ? 2400 : 0;
     HostCall call{opcode, index, value, ptr, opt};
-    host->calls_.push_back(call);
+    if (host->recordCalls) host->calls_.push_back(call);
     if (host->onCall) host->onCall(call);
     return host->answer(call);
 }

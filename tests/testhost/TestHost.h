@@ -68,6 +68,8 @@ public:
     std::int32_t blockSize = 512;
     // Fixed answers for further opcodes (default 0).
     std::map<std::int32_t, std::intptr_t> answers;
+    // Keep a record of every host callback (tools running long files turn it off).
+    bool recordCalls = true;
     // Called for every host callback after it is recorded; may call back into the plug-in.
     std::function<void(const HostCall&)> onCall;
 

@@ -1,0 +1,55 @@
+#!/bin/bash
+# Builds all three platforms and runs every test: the Linux tests natively, the Windows
+# test programs under Wine (64- and 32-bit) in a virtual X display, and the host checks
+# (exports, Ardour's scanner). Ends with one summary line per runner and a total.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+tools/setup-deps.sh || exit 1
+tools/build-all.sh || { echo "build failed"; exit 1; }
+
+summary=()
+total_passed=0
+total_failed=0
+
+# Runs ctest for one preset and records "passed, failed" from its closing line.
+run_ctest() {
+  local preset=$1 log
+  shift
+  log=$(mktemp)
+  echo "== test $preset"
+  "$@" ctest --preset "$preset" --timeout 1500 2>&1 | tee "$log"
+  local line total failed
+  line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1)
+  if [ -z "$line" ]; then
+    total=0
+    failed=1
+  else
+    failed=$(sed -E 's/.* ([0-9]+) tests? failed.*/\1/' <<<"$line")
+    total=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$line")
+  fi
+  rm -f "$log"
+  record "$preset" $((total - failed)) "$failed"
+}
+
+record() {
+  summary+=("$1: $2 passed, $3 failed")
+  total_passed=$((total_passed + $2))
+  total_failed=$((total_failed + $3))
+}
+
+run_ctest linux-x86_64 xvfb-run -a -s "-screen 0 1280x1024x24"
+run_ctest win64 xvfb-run -a -s "-screen 0 1280x1024x24"
+run_ctest win32 xvfb-run -a -s "-screen 0 1280x1024x24"
+
+echo "== host checks"
+hostlog=$(mktemp)
+tools/check-hosts.sh | tee "$hostlog"
+line=$(tail -1 "$hostlog")
+record hosts "$(sed -E 's/.*: ([0-9]+) passed.*/\1/' <<<"$line")" "$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")"
+rm -f "$hostlog"
+
+echo
+echo "== summary"
+for s in "${summary[@]}"; do echo "$s"; done
+echo "total: $total_passed passed, $total_failed failed"
+[ "$total_failed" = 0 ]
