@@ -2,9 +2,11 @@
 
 #include <cmath>
 
+#include "FramePair.h"
 #include "Glide.h"
 
 using bformat::finiteTargetOr;
+using bformat::FramePair;
 using bformat::glideStep;
 using bformat::kGlideStep;
 
@@ -21,49 +23,47 @@ const Axis kOrders[FieldRotator::kOrderCount][3] = {
     {FieldRotator::kAxisY, FieldRotator::kAxisX, FieldRotator::kAxisZ},
 };
 
-struct Vector {
-    double x, y, z;
-};
+constexpr int kCos = FieldRotator::kAxisCount;
 
-// One axis rotation with sine s and cosine c.
-template <Axis A>
-inline void rotate(Vector& v, double s, double c) {
-    if (A == FieldRotator::kAxisZ) {
-        const double x = c * v.x - s * v.y;
-        v.y = s * v.x + c * v.y;
-        v.x = x;
-    } else if (A == FieldRotator::kAxisX) {
-        const double y = c * v.y - s * v.z;
-        v.z = s * v.y + c * v.z;
-        v.y = y;
-    } else {
-        const double x = c * v.x - s * v.z;
-        v.z = s * v.x + c * v.z;
-        v.x = x;
-    }
+// One axis rotation with sine s and cosine c; the other coordinate stays.
+template <Axis A, typename Lane>
+inline void rotate(Lane& x, Lane& y, Lane& z, double s, double c) {
+    Lane& u = A == FieldRotator::kAxisX ? y : x;  // the pair of coordinates that turns
+    Lane& v = A == FieldRotator::kAxisZ ? y : z;
+    const Lane turnedU = c * u - s * v;
+    v = s * u + c * v;
+    u = turnedU;
 }
 
-template <bool Accumulate>
-inline void store(float* out, double value) {
-    *out = Accumulate ? static_cast<float>(*out + value) : static_cast<float>(value);
+// The frames at n (one or a pair, by lane type) with coefficients c (sZ, sX, sY, cZ, cX,
+// cY): all four inputs are read before any output is written.
+template <bool Accumulate, Axis First, Axis Second, Axis Third, typename Lane>
+inline void rotateFrames(const double* c, const float* const* in, float* const* out, std::int32_t n) {
+    const Lane w = bformat::loadFrames<Lane>(in[0] + n);
+    Lane x = bformat::loadFrames<Lane>(in[1] + n);
+    Lane y = bformat::loadFrames<Lane>(in[2] + n);
+    Lane z = bformat::loadFrames<Lane>(in[3] + n);
+    rotate<First>(x, y, z, c[First], c[kCos + First]);
+    rotate<Second>(x, y, z, c[Second], c[kCos + Second]);
+    rotate<Third>(x, y, z, c[Third], c[kCos + Third]);
+    bformat::emitFrames<Accumulate>(out[0] + n, w);
+    bformat::emitFrames<Accumulate>(out[1] + n, x);
+    bformat::emitFrames<Accumulate>(out[2] + n, y);
+    bformat::emitFrames<Accumulate>(out[3] + n, z);
 }
 
-// The whole loop for one order; `c` holds sZ, sX, sY, cZ, cX, cY and is updated.
+// The whole block for one order. While gliding the coefficients move after every frame;
+// once all sit on the glide's fixed point they stay, and frames go in pairs.
 template <bool Accumulate, Axis First, Axis Second, Axis Third>
-void rotateBlock(double* c, const double* stepTarget, const float* const* in, float* const* out,
+void rotateBlock(double* c, const double* stepTarget, bool settled, const float* const* in, float* const* out,
                  std::int32_t frames) {
-    constexpr int kCos = FieldRotator::kAxisCount;
-    for (std::int32_t n = 0; n < frames; ++n) {
-        const double w = in[0][n];
-        Vector v{in[1][n], in[2][n], in[3][n]};
-        rotate<First>(v, c[First], c[kCos + First]);
-        rotate<Second>(v, c[Second], c[kCos + Second]);
-        rotate<Third>(v, c[Third], c[kCos + Third]);
-        store<Accumulate>(out[0] + n, w);
-        store<Accumulate>(out[1] + n, v.x);
-        store<Accumulate>(out[2] + n, v.y);
-        store<Accumulate>(out[3] + n, v.z);
-        for (int i = 0; i < 2 * kCos; ++i) c[i] = glideStep(c[i], stepTarget[i]);
+    std::int32_t n = 0;
+    if (settled)
+        for (; n + 2 <= frames; n += 2) rotateFrames<Accumulate, First, Second, Third, FramePair>(c, in, out, n);
+    for (; n < frames; ++n) {
+        rotateFrames<Accumulate, First, Second, Third, double>(c, in, out, n);
+        if (!settled)
+            for (int i = 0; i < 2 * kCos; ++i) c[i] = glideStep(c[i], stepTarget[i]);
     }
 }
 
@@ -85,18 +85,25 @@ void FieldRotator::setTargets(double angle1Rad, double angle2Rad, double angle3R
 }
 
 template <bool Accumulate>
-void FieldRotator::run(const float* const* in, float* const* out, std::int32_t frames) {
+void FieldRotator::run(const float* const* inputs, float* const* outputs, std::int32_t frames) {
+    // Channel pointers in locals: stores into the buffers cannot then be taken to change them.
+    const float* const in[kChannels] = {inputs[0], inputs[1], inputs[2], inputs[3]};
+    float* const out[kChannels] = {outputs[0], outputs[1], outputs[2], outputs[3]};
     double stepTarget[kCoefficients];
     for (int i = 0; i < kCoefficients; ++i) stepTarget[i] = kGlideStep * target_[i];
     double c[kCoefficients];
-    for (int i = 0; i < kCoefficients; ++i) c[i] = current_[i];
+    bool settled = true;
+    for (int i = 0; i < kCoefficients; ++i) {
+        c[i] = current_[i];
+        settled = settled && glideStep(c[i], stepTarget[i]) == c[i];
+    }
     switch (order_) {
-        case 1: rotateBlock<Accumulate, kAxisZ, kAxisY, kAxisX>(c, stepTarget, in, out, frames); break;
-        case 2: rotateBlock<Accumulate, kAxisX, kAxisZ, kAxisY>(c, stepTarget, in, out, frames); break;
-        case 3: rotateBlock<Accumulate, kAxisX, kAxisY, kAxisZ>(c, stepTarget, in, out, frames); break;
-        case 4: rotateBlock<Accumulate, kAxisY, kAxisZ, kAxisX>(c, stepTarget, in, out, frames); break;
-        case 5: rotateBlock<Accumulate, kAxisY, kAxisX, kAxisZ>(c, stepTarget, in, out, frames); break;
-        default: rotateBlock<Accumulate, kAxisZ, kAxisX, kAxisY>(c, stepTarget, in, out, frames); break;
+        case 1: rotateBlock<Accumulate, kAxisZ, kAxisY, kAxisX>(c, stepTarget, settled, in, out, frames); break;
+        case 2: rotateBlock<Accumulate, kAxisX, kAxisZ, kAxisY>(c, stepTarget, settled, in, out, frames); break;
+        case 3: rotateBlock<Accumulate, kAxisX, kAxisY, kAxisZ>(c, stepTarget, settled, in, out, frames); break;
+        case 4: rotateBlock<Accumulate, kAxisY, kAxisZ, kAxisX>(c, stepTarget, settled, in, out, frames); break;
+        case 5: rotateBlock<Accumulate, kAxisY, kAxisX, kAxisZ>(c, stepTarget, settled, in, out, frames); break;
+        default: rotateBlock<Accumulate, kAxisZ, kAxisX, kAxisY>(c, stepTarget, settled, in, out, frames); break;
     }
     for (int i = 0; i < kCoefficients; ++i) current_[i] = c[i];
 }

@@ -1,12 +1,37 @@
 #include "PanEncoder.h"
 
+#include "FramePair.h"
 #include "Glide.h"
 #include "PanGains.h"
 
 using bformat::finiteTargetOr;
+using bformat::FramePair;
 using bformat::glideStep;
 using bformat::kGlideStep;
 using pangains::kDenormalGuard;
+
+namespace {
+
+constexpr int kChannels = PanEncoder::kChannels;
+
+// The frames at n (one or a pair, by lane type) with coefficients c: both inputs are read
+// first. Each output sample is rounded to float32 twice: once with the left source's
+// share, once more with the right source's added.
+template <bool Accumulate, typename Lane>
+inline void encodeFrames(const double* c, const float* left, const float* right, float* const* outputs,
+                         std::int32_t n) {
+    const Lane l = bformat::loadFrames<Lane>(left + n);
+    const Lane r = bformat::loadFrames<Lane>(right + n);
+    for (int k = 0; k < kChannels; ++k) {
+        float* const out = outputs[k] + n;
+        const Lane leftProduct = l * c[k] + kDenormalGuard;
+        const Lane leftShare =
+            bformat::roundedToFloat(Accumulate ? bformat::loadFrames<Lane>(out) + leftProduct : leftProduct);
+        bformat::storeFrames(out, leftShare + (r * c[kChannels + k] + kDenormalGuard));
+    }
+}
+
+}  // namespace
 
 void PanEncoder::setTargets(const double leftTargets[kChannels], const double rightTargets[kChannels]) {
     for (int k = 0; k < kChannels; ++k) {
@@ -15,56 +40,37 @@ void PanEncoder::setTargets(const double leftTargets[kChannels], const double ri
     }
 }
 
-// Each output sample is rounded to float32 twice per frame: once with the left source's
-// share, once more with the right source's added.
-template <bool Accumulate, bool Settled>
+// While gliding every coefficient moves after each frame. Once all sit on the glide's
+// fixed point the step changes nothing, so frames go in pairs without it.
+template <bool Accumulate>
 void PanEncoder::run(const float* left, const float* right, float* const* outputs, std::int32_t frames) {
+    // Channel pointers in locals: stores into the buffers cannot then be taken to change them.
+    float* const out[kChannels] = {outputs[0], outputs[1], outputs[2], outputs[3]};
     double c[kCoefficients];
     double stepTarget[kCoefficients];
+    bool settled = true;
     for (int i = 0; i < kCoefficients; ++i) {
         c[i] = current_[i];
         stepTarget[i] = kGlideStep * target_[i];
+        settled = settled && glideStep(c[i], stepTarget[i]) == c[i];
     }
-    float* const w = outputs[0];
-    float* const x = outputs[1];
-    float* const y = outputs[2];
-    float* const z = outputs[3];
-    for (std::int32_t n = 0; n < frames; ++n) {
-        const double l = left[n];
-        const double r = right[n];
-        float* const out[kChannels] = {w + n, x + n, y + n, z + n};
-        float leftShare[kChannels];
-        for (int k = 0; k < kChannels; ++k) {
-            const double product = l * c[k] + kDenormalGuard;
-            leftShare[k] = Accumulate ? static_cast<float>(*out[k] + product) : static_cast<float>(product);
-        }
-        for (int k = 0; k < kChannels; ++k)
-            *out[k] = static_cast<float>(leftShare[k] + (r * c[kChannels + k] + kDenormalGuard));
-        if (!Settled)
+    std::int32_t n = 0;
+    if (settled)
+        for (; n + 2 <= frames; n += 2) encodeFrames<Accumulate, FramePair>(c, left, right, out, n);
+    for (; n < frames; ++n) {
+        encodeFrames<Accumulate, double>(c, left, right, out, n);
+        if (!settled)
             for (int i = 0; i < kCoefficients; ++i) c[i] = glideStep(c[i], stepTarget[i]);
     }
     for (int i = 0; i < kCoefficients; ++i) current_[i] = c[i];
 }
 
-// Once every coefficient sits on the glide's fixed point the step changes nothing, so the
-// loop without it gives the same samples.
-template <bool Accumulate>
-void PanEncoder::dispatch(const float* left, const float* right, float* const* outputs, std::int32_t frames) {
-    bool settled = true;
-    for (int i = 0; i < kCoefficients; ++i)
-        settled = settled && glideStep(current_[i], kGlideStep * target_[i]) == current_[i];
-    if (settled)
-        run<Accumulate, true>(left, right, outputs, frames);
-    else
-        run<Accumulate, false>(left, right, outputs, frames);
-}
-
 void PanEncoder::processReplacing(const float* left, const float* right, float* const* outputs,
                                   std::int32_t frames) {
-    dispatch<false>(left, right, outputs, frames);
+    run<false>(left, right, outputs, frames);
 }
 
 void PanEncoder::processAccumulating(const float* left, const float* right, float* const* outputs,
                                      std::int32_t frames) {
-    dispatch<true>(left, right, outputs, frames);
+    run<true>(left, right, outputs, frames);
 }

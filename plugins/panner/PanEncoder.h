@@ -26,7 +26,7 @@ public:
 private:
     static constexpr int kCoefficients = 2 * kChannels;  // left W X Y Z, right W X Y Z
 
-    template <bool Accumulate, bool Settled>
+    template <bool Accumulate>
     void run(const float* left, const float* right, float* const* outputs, std::int32_t frames);
     template <bool Accumulate>
     void dispatch(const float* left, const float* right, float* const* outputs, std::int32_t frames);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "FramePair.h"
 #include "Glide.h"
 
 using bformat::finiteTargetOr;
@@ -11,11 +12,59 @@ using bformat::kGlideStep;
 
 namespace {
 
+using bformat::FramePair;
+
 constexpr double kOmniBoost = 0.414;
 
-template <bool Accumulate>
-inline void store(float* out, double value) {
-    *out = Accumulate ? static_cast<float>(*out + value) : static_cast<float>(value);
+// What the dominance needs from the smoothed zoom z, worked out once per use.
+struct Dominance {
+    double zoom;
+    double omniGain;  // |z| × 0.414 + 1
+    double halfZoom;
+    double q;  // √(1 − z²)
+
+    explicit Dominance(double z)
+        : zoom(z),
+          omniGain(std::fabs(z) * kOmniBoost + 1.0),
+          halfZoom(z / 2.0),
+          // Hosts do not clamp parameters, so |z| may pass 1 with values outside 0..1; the
+          // square root then stays at 0 instead of turning NaN.
+          q(std::sqrt(std::max(0.0, 1.0 - z * z))) {}
+};
+
+// u' = c·u − s·v, v' = s·u + c·v.
+template <typename Lane>
+inline void turn(Lane& u, Lane& v, double c, double s) {
+    const Lane turned = c * u - s * v;
+    v = s * u + c * v;
+    u = turned;
+}
+
+// The frames at n (one or a pair, by lane type) with coefficients c: all four inputs are
+// read before any output is written.
+template <bool Accumulate, typename Lane>
+inline void zoomFrames(const double* c, const Dominance& d, const float* const* in, float* const* out,
+                       std::int32_t n) {
+    using T = ZoomTransform;
+    Lane w = bformat::loadFrames<Lane>(in[0] + n);
+    Lane x = bformat::loadFrames<Lane>(in[1] + n);
+    Lane y = bformat::loadFrames<Lane>(in[2] + n);
+    Lane z = bformat::loadFrames<Lane>(in[3] + n);
+    // Turn the chosen direction onto +X: about Z, then in the X–Z plane.
+    turn(x, y, c[T::kCosAz], c[T::kSinAz]);
+    turn(x, z, c[T::kCosEl], c[T::kSinEl]);
+    // Dominance along X.
+    const Lane dominantW = d.omniGain * w + d.halfZoom * x;
+    x = x + d.zoom * w;
+    y = d.q * y;
+    z = d.q * z;
+    // Turn back: in the X–Z plane, then about Z.
+    turn(x, z, c[T::kCosBackEl], c[T::kSinBackEl]);
+    turn(x, y, c[T::kCosBackAz], c[T::kSinBackAz]);
+    bformat::emitFrames<Accumulate>(out[0] + n, dominantW);
+    bformat::emitFrames<Accumulate>(out[1] + n, x);
+    bformat::emitFrames<Accumulate>(out[2] + n, y);
+    bformat::emitFrames<Accumulate>(out[3] + n, z);
 }
 
 }  // namespace
@@ -26,42 +75,31 @@ void ZoomTransform::setTargets(double az, double el, double zoomTarget) {
     for (int i = 0; i < kCount; ++i) target_[i] = finiteTargetOr(targets[i], current_[i]);
 }
 
+
+// While gliding every value moves after each frame; once all sit on the glide's fixed
+// point they stay, and frames go in pairs with the same arithmetic.
 template <bool Accumulate>
-void ZoomTransform::run(const float* const* in, float* const* out, std::int32_t frames) {
+void ZoomTransform::run(const float* const* inputs, float* const* outputs, std::int32_t frames) {
+    // Channel pointers in locals: stores into the buffers cannot then be taken to change them.
+    const float* const in[kChannels] = {inputs[0], inputs[1], inputs[2], inputs[3]};
+    float* const out[kChannels] = {outputs[0], outputs[1], outputs[2], outputs[3]};
     double c[kCount];
     double stepTarget[kCount];
+    bool settled = true;
     for (int i = 0; i < kCount; ++i) {
         c[i] = current_[i];
         stepTarget[i] = kGlideStep * target_[i];
+        settled = settled && glideStep(c[i], stepTarget[i]) == c[i];
     }
-    for (std::int32_t n = 0; n < frames; ++n) {
-        const double w = in[0][n];
-        const double x = in[1][n];
-        const double y = in[2][n];
-        const double z = in[3][n];
-        const double zoom = c[kZoom];
-        // Turn the chosen direction onto +X: about Z, then in the X–Z plane.
-        const double x1 = c[kCosAz] * x - c[kSinAz] * y;
-        const double y1 = c[kSinAz] * x + c[kCosAz] * y;
-        const double x2 = c[kCosEl] * x1 - c[kSinEl] * z;
-        const double z2 = c[kSinEl] * x1 + c[kCosEl] * z;
-        // Dominance along X. Hosts do not clamp parameters, so |zoom| may pass 1 with values
-        // outside 0..1; the square root then stays at 0 instead of turning NaN.
-        const double q = std::sqrt(std::max(0.0, 1.0 - zoom * zoom));
-        const double w3 = (std::fabs(zoom) * kOmniBoost + 1.0) * w + (zoom / 2.0) * x2;
-        const double x3 = x2 + zoom * w;
-        const double y3 = q * y1;
-        const double z3 = q * z2;
-        // Turn back.
-        const double x4 = c[kCosBackEl] * x3 - c[kSinBackEl] * z3;
-        const double z4 = c[kSinBackEl] * x3 + c[kCosBackEl] * z3;
-        const double x5 = c[kCosBackAz] * x4 - c[kSinBackAz] * y3;
-        const double y5 = c[kSinBackAz] * x4 + c[kCosBackAz] * y3;
-        store<Accumulate>(out[0] + n, w3);
-        store<Accumulate>(out[1] + n, x5);
-        store<Accumulate>(out[2] + n, y5);
-        store<Accumulate>(out[3] + n, z4);
-        for (int i = 0; i < kCount; ++i) c[i] = glideStep(c[i], stepTarget[i]);
+    std::int32_t n = 0;
+    if (settled) {
+        const Dominance dominance(c[kZoom]);
+        for (; n + 2 <= frames; n += 2) zoomFrames<Accumulate, FramePair>(c, dominance, in, out, n);
+    }
+    for (; n < frames; ++n) {
+        zoomFrames<Accumulate, double>(c, Dominance(c[kZoom]), in, out, n);
+        if (!settled)
+            for (int i = 0; i < kCount; ++i) c[i] = glideStep(c[i], stepTarget[i]);
     }
     for (int i = 0; i < kCount; ++i) current_[i] = c[i];
 }

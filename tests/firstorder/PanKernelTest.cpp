@@ -42,23 +42,28 @@ std::vector<double> targetsFrom(std::uint32_t seed) {
 }  // namespace
 
 TEST(PanKernel, MatchesThePlainRuleThroughGlidesAndSettling) {
-    // Block sizes include empty and single frames and a settle long enough to reach the
-    // glide's fixed point.
-    const int blocks[] = {0, 1, 7, 512, 3, 30000, 64, 0, 256, 40000, 100};
+    // Empty, single and odd blocks while gliding; a settle long enough to reach the glide's
+    // fixed point, then more blocks on the same targets (frames in pairs) and a new glide.
+    const struct {
+        int frames;
+        bool newTargets;
+    } blocks[] = {{0, true}, {1, false}, {7, true}, {512, true}, {3, false}, {50000, true},
+                  {64, false}, {5, false}, {0, false}, {256, true}, {100, false}};
     for (bool accumulate : {false, true}) {
         SCOPED_TRACE(accumulate ? "accumulating" : "replacing");
         PanEncoder encoder;
         ReferencePanner reference;
         int total = 0;
-        for (int b : blocks) total += b;
+        for (const auto& b : blocks) total += b.frames;
         const auto in = firstorder::wobbleSignal(2, total);
         std::vector<std::vector<float>> got(4, std::vector<float>(total, 0.25f));
         auto expected = got;
         std::size_t at = 0;
         std::uint32_t seed = 1;
-        for (int b : blocks) {
+        for (const auto& block : blocks) {
+            const int b = block.frames;
             const auto t = targetsFrom(seed++);
-            if (seed % 3 != 0) {  // some blocks keep the previous targets
+            if (block.newTargets) {
                 encoder.setTargets(t.data(), t.data() + 4);
                 for (int i = 0; i < 8; ++i) reference.target[i] = t[i];
             }

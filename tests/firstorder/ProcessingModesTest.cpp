@@ -29,7 +29,8 @@ LoadedPlugin& configured(LoadedPlugin& p, const Setup& s) {
     return p;
 }
 
-constexpr std::int32_t kFrames = 3000;  // the glides are still moving at the end
+// Long enough for the glides to move and then to settle on their fixed point.
+constexpr std::int32_t kFrames = 45000;
 constexpr std::int32_t kBlock = 256;
 
 }  // namespace
