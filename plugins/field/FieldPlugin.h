@@ -6,40 +6,25 @@
 
 #include <cstdint>
 
-#include "AudioEffectX.h"
 #include "FieldProgram.h"
 #include "FieldRotator.h"
+#include "SoundFieldPlugin.h"
 
-class FieldPlugin : public AudioEffectX {
+class FieldPlugin : public bformat::SoundFieldPlugin<4> {
 public:
-    enum Param : std::int32_t { kAngle1, kAngle2, kAngle3, kOrderOfProcessing, kNumParams };
-    static constexpr std::int32_t kNumPrograms = 32;
+    enum Param : std::int32_t { kAngle1, kAngle2, kAngle3, kOrderOfProcessing };
 
     explicit FieldPlugin(audioMasterCallback audioMaster);
 
-    // [ui-thread]
+    // [ui-thread] Stores the value, then recomputes the angles and the order index.
     void setParameter(std::int32_t index, float value) override;
-    float getParameter(std::int32_t index) override;
-    void getParameterName(std::int32_t index, char* text) override;
-    void getParameterLabel(std::int32_t index, char* text) override;
     void getParameterDisplay(std::int32_t index, char* text) override;
-
-    void setProgram(std::int32_t program) override;
-    void setProgramName(char* name) override;
-    void getProgramName(char* name) override;
-
-    bool getVendorString(char* text) override;
-    std::int32_t getPlugCategory() override;
 
     // [audio-thread] Targets once per block from the angles and order, then the loop.
     void process(float** inputs, float** outputs, std::int32_t sampleFrames) override;
     void processReplacing(float** inputs, float** outputs, std::int32_t sampleFrames) override;
 
 private:
-    static bool isParam(std::int32_t index) { return index >= 0 && index < kNumParams; }
-
-    FieldProgram programs_[kNumPrograms];
-    float values_[kNumParams] = {};
     double angleRad_[3] = {};
     int orderIndex_ = 0;
     FieldRotator rotator_;

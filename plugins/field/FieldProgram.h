@@ -2,10 +2,8 @@
 // (normalised 0..1) and a name of at most 23 characters plus NUL.
 #pragma once
 
-constexpr int kFieldParamCount = 4;
-constexpr int kFieldNameSize = 24;
+#include "SoundFieldPlugin.h"
 
-struct FieldProgram {
-    float values[kFieldParamCount] = {0.0f, 0.0f, 0.0f, 0.0f};
-    char name[kFieldNameSize] = "Ambisonic field control";
-};
+using FieldProgram = bformat::SoundFieldProgram<4>;
+
+constexpr FieldProgram kNewFieldProgram = {{0.0f, 0.0f, 0.0f, 0.0f}, "Ambisonic field control"};

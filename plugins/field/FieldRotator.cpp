@@ -4,11 +4,10 @@
 
 #include "FramePair.h"
 #include "Glide.h"
+#include "GlideBlock.h"
 
 using bformat::finiteTargetOr;
 using bformat::FramePair;
-using bformat::glideStep;
-using bformat::kGlideStep;
 
 namespace {
 
@@ -55,15 +54,15 @@ inline void rotateFrames(const double* c, const float* const* in, float* const* 
 // The whole block for one order. While gliding the coefficients move after every frame;
 // once all sit on the glide's fixed point they stay, and frames go in pairs.
 template <bool Accumulate, Axis First, Axis Second, Axis Third>
-void rotateBlock(double* c, const double* stepTarget, bool settled, const float* const* in, float* const* out,
+void rotateBlock(bformat::GlideBlock<2 * kCos>& glide, const float* const* in, float* const* out,
                  std::int32_t frames) {
+    const double* c = glide.value;
     std::int32_t n = 0;
-    if (settled)
+    if (glide.settled)
         for (; n + 2 <= frames; n += 2) rotateFrames<Accumulate, First, Second, Third, FramePair>(c, in, out, n);
     for (; n < frames; ++n) {
         rotateFrames<Accumulate, First, Second, Third, double>(c, in, out, n);
-        if (!settled)
-            for (int i = 0; i < 2 * kCos; ++i) c[i] = glideStep(c[i], stepTarget[i]);
+        if (!glide.settled) glide.step();
     }
 }
 
@@ -89,23 +88,16 @@ void FieldRotator::run(const float* const* inputs, float* const* outputs, std::i
     // Channel pointers in locals: stores into the buffers cannot then be taken to change them.
     const float* const in[kChannels] = {inputs[0], inputs[1], inputs[2], inputs[3]};
     float* const out[kChannels] = {outputs[0], outputs[1], outputs[2], outputs[3]};
-    double stepTarget[kCoefficients];
-    for (int i = 0; i < kCoefficients; ++i) stepTarget[i] = kGlideStep * target_[i];
-    double c[kCoefficients];
-    bool settled = true;
-    for (int i = 0; i < kCoefficients; ++i) {
-        c[i] = current_[i];
-        settled = settled && glideStep(c[i], stepTarget[i]) == c[i];
-    }
+    bformat::GlideBlock<kCoefficients> glide(current_, target_);
     switch (order_) {
-        case 1: rotateBlock<Accumulate, kAxisZ, kAxisY, kAxisX>(c, stepTarget, settled, in, out, frames); break;
-        case 2: rotateBlock<Accumulate, kAxisX, kAxisZ, kAxisY>(c, stepTarget, settled, in, out, frames); break;
-        case 3: rotateBlock<Accumulate, kAxisX, kAxisY, kAxisZ>(c, stepTarget, settled, in, out, frames); break;
-        case 4: rotateBlock<Accumulate, kAxisY, kAxisZ, kAxisX>(c, stepTarget, settled, in, out, frames); break;
-        case 5: rotateBlock<Accumulate, kAxisY, kAxisX, kAxisZ>(c, stepTarget, settled, in, out, frames); break;
-        default: rotateBlock<Accumulate, kAxisZ, kAxisX, kAxisY>(c, stepTarget, settled, in, out, frames); break;
+        case 1: rotateBlock<Accumulate, kAxisZ, kAxisY, kAxisX>(glide, in, out, frames); break;
+        case 2: rotateBlock<Accumulate, kAxisX, kAxisZ, kAxisY>(glide, in, out, frames); break;
+        case 3: rotateBlock<Accumulate, kAxisX, kAxisY, kAxisZ>(glide, in, out, frames); break;
+        case 4: rotateBlock<Accumulate, kAxisY, kAxisZ, kAxisX>(glide, in, out, frames); break;
+        case 5: rotateBlock<Accumulate, kAxisY, kAxisX, kAxisZ>(glide, in, out, frames); break;
+        default: rotateBlock<Accumulate, kAxisZ, kAxisX, kAxisY>(glide, in, out, frames); break;
     }
-    for (int i = 0; i < kCoefficients; ++i) current_[i] = c[i];
+    glide.storeInto(current_);
 }
 
 void FieldRotator::processReplacing(const float* const* inputs, float* const* outputs, std::int32_t frames) {

@@ -2,12 +2,11 @@
 
 #include "FramePair.h"
 #include "Glide.h"
+#include "GlideBlock.h"
 #include "PanGains.h"
 
 using bformat::finiteTargetOr;
 using bformat::FramePair;
-using bformat::glideStep;
-using bformat::kGlideStep;
 using pangains::kDenormalGuard;
 
 namespace {
@@ -46,23 +45,15 @@ template <bool Accumulate>
 void PanEncoder::run(const float* left, const float* right, float* const* outputs, std::int32_t frames) {
     // Channel pointers in locals: stores into the buffers cannot then be taken to change them.
     float* const out[kChannels] = {outputs[0], outputs[1], outputs[2], outputs[3]};
-    double c[kCoefficients];
-    double stepTarget[kCoefficients];
-    bool settled = true;
-    for (int i = 0; i < kCoefficients; ++i) {
-        c[i] = current_[i];
-        stepTarget[i] = kGlideStep * target_[i];
-        settled = settled && glideStep(c[i], stepTarget[i]) == c[i];
-    }
+    bformat::GlideBlock<kCoefficients> glide(current_, target_);
     std::int32_t n = 0;
-    if (settled)
-        for (; n + 2 <= frames; n += 2) encodeFrames<Accumulate, FramePair>(c, left, right, out, n);
+    if (glide.settled)
+        for (; n + 2 <= frames; n += 2) encodeFrames<Accumulate, FramePair>(glide.value, left, right, out, n);
     for (; n < frames; ++n) {
-        encodeFrames<Accumulate, double>(c, left, right, out, n);
-        if (!settled)
-            for (int i = 0; i < kCoefficients; ++i) c[i] = glideStep(c[i], stepTarget[i]);
+        encodeFrames<Accumulate, double>(glide.value, left, right, out, n);
+        if (!glide.settled) glide.step();
     }
-    for (int i = 0; i < kCoefficients; ++i) current_[i] = c[i];
+    glide.storeInto(current_);
 }
 
 void PanEncoder::processReplacing(const float* left, const float* right, float* const* outputs,

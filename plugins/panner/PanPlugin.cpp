@@ -161,10 +161,10 @@ void PanPlugin::prepareBlock() {
 
 void PanPlugin::process(float** inputs, float** outputs, std::int32_t sampleFrames) {
     prepareBlock();
-    if (sampleFrames > 0) encoder_.processAccumulating(inputs[0], inputs[1], outputs, sampleFrames);
+    if (sampleFrames > 0 && inputs && outputs) encoder_.processAccumulating(inputs[0], inputs[1], outputs, sampleFrames);
 }
 
 void PanPlugin::processReplacing(float** inputs, float** outputs, std::int32_t sampleFrames) {
     prepareBlock();
-    if (sampleFrames > 0) encoder_.processReplacing(inputs[0], inputs[1], outputs, sampleFrames);
+    if (sampleFrames > 0 && inputs && outputs) encoder_.processReplacing(inputs[0], inputs[1], outputs, sampleFrames);
 }

@@ -5,40 +5,25 @@
 
 #include <cstdint>
 
-#include "AudioEffectX.h"
+#include "SoundFieldPlugin.h"
 #include "ZoomProgram.h"
 #include "ZoomTransform.h"
 
-class ZoomPlugin : public AudioEffectX {
+class ZoomPlugin : public bformat::SoundFieldPlugin<3> {
 public:
-    enum Param : std::int32_t { kAzimuth, kElevation, kZoom, kNumParams };
-    static constexpr std::int32_t kNumPrograms = 32;
+    enum Param : std::int32_t { kAzimuth, kElevation, kZoom };
 
     explicit ZoomPlugin(audioMasterCallback audioMaster);
 
-    // [ui-thread]
+    // [ui-thread] Stores the value, then recomputes azimuth, elevation and zoom target.
     void setParameter(std::int32_t index, float value) override;
-    float getParameter(std::int32_t index) override;
-    void getParameterName(std::int32_t index, char* text) override;
-    void getParameterLabel(std::int32_t index, char* text) override;
     void getParameterDisplay(std::int32_t index, char* text) override;
-
-    void setProgram(std::int32_t program) override;
-    void setProgramName(char* name) override;
-    void getProgramName(char* name) override;
-
-    bool getVendorString(char* text) override;
-    std::int32_t getPlugCategory() override;
 
     // [audio-thread] Targets once per block, then the loop.
     void process(float** inputs, float** outputs, std::int32_t sampleFrames) override;
     void processReplacing(float** inputs, float** outputs, std::int32_t sampleFrames) override;
 
 private:
-    static bool isParam(std::int32_t index) { return index >= 0 && index < kNumParams; }
-
-    ZoomProgram programs_[kNumPrograms];
-    float values_[kNumParams] = {};
     double azimuthRad_ = 0.0;
     double elevationRad_ = 0.0;
     double zoomTarget_ = 0.0;

@@ -5,10 +5,9 @@
 
 #include "FramePair.h"
 #include "Glide.h"
+#include "GlideBlock.h"
 
 using bformat::finiteTargetOr;
-using bformat::glideStep;
-using bformat::kGlideStep;
 
 namespace {
 
@@ -83,25 +82,18 @@ void ZoomTransform::run(const float* const* inputs, float* const* outputs, std::
     // Channel pointers in locals: stores into the buffers cannot then be taken to change them.
     const float* const in[kChannels] = {inputs[0], inputs[1], inputs[2], inputs[3]};
     float* const out[kChannels] = {outputs[0], outputs[1], outputs[2], outputs[3]};
-    double c[kCount];
-    double stepTarget[kCount];
-    bool settled = true;
-    for (int i = 0; i < kCount; ++i) {
-        c[i] = current_[i];
-        stepTarget[i] = kGlideStep * target_[i];
-        settled = settled && glideStep(c[i], stepTarget[i]) == c[i];
-    }
+    bformat::GlideBlock<kCount> glide(current_, target_);
+    const double* c = glide.value;
     std::int32_t n = 0;
-    if (settled) {
+    if (glide.settled) {
         const Dominance dominance(c[kZoom]);
         for (; n + 2 <= frames; n += 2) zoomFrames<Accumulate, FramePair>(c, dominance, in, out, n);
     }
     for (; n < frames; ++n) {
         zoomFrames<Accumulate, double>(c, Dominance(c[kZoom]), in, out, n);
-        if (!settled)
-            for (int i = 0; i < kCount; ++i) c[i] = glideStep(c[i], stepTarget[i]);
+        if (!glide.settled) glide.step();
     }
-    for (int i = 0; i < kCount; ++i) current_[i] = c[i];
+    glide.storeInto(current_);
 }
 
 void ZoomTransform::processReplacing(const float* const* inputs, float* const* outputs, std::int32_t frames) {

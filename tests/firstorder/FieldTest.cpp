@@ -39,24 +39,6 @@ TEST(Field, SettledRotations) {
     }
 }
 
-TEST(Field, DisplayTexts) {
-    struct Case {
-        int index;
-        float value;
-        const char* display;
-    } cases[] = {
-        {0, 0.25f, "90.00000"}, {1, 1.0f, "360.0000"}, {2, 0.5f, "180.0000"}, {3, 0.1f, "      1"},
-        {3, 0.09f, "      0"},  {3, 0.4f, "      2"},  {3, 0.6f, "      3"},  {3, 0.8f, "      4"},
-        {3, 1.0f, "      5"},
-    };
-    LoadedPlugin p("orva_field");
-    ASSERT_TRUE(p.ready());
-    for (const auto& c : cases) {
-        p.host.setParameter(c.index, c.value);
-        EXPECT_EQ(p.host.parameterDisplay(c.index), c.display) << c.index << " = " << c.value;
-    }
-}
-
 // An order index outside 0..5 (a value outside 0..1) rotates as order 0.
 TEST(Field, OrderOutsideTheTableActsAsOrderZero) {
     LoadedPlugin reference("orva_field");
@@ -70,24 +52,4 @@ TEST(Field, OrderOutsideTheTableActsAsOrderZero) {
     EXPECT_EQ(outside.host.parameterDisplay(3), "     15");
     const std::vector<float> in = {0.0f, 1.0f, 0.0f, 0.0f};
     EXPECT_EQ(outside.settledOutput(in), reference.settledOutput(in));
-}
-
-TEST(Field, ProgramsRememberTheirValuesAndNames) {
-    LoadedPlugin p("orva_field");
-    ASSERT_TRUE(p.ready());
-    p.host.dispatch(effSetProgram, 0, 3);
-    for (int i = 0; i < 4; ++i) p.host.setParameter(i, 0.2f * (i + 1));
-    char init[] = "Init";
-    p.host.dispatch(effSetProgramName, 0, 0, init);
-    EXPECT_EQ(p.host.programName(), "Init 4");
-    p.host.dispatch(effSetProgram, 0, 0);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(p.host.getParameter(i), 0.0f);
-    EXPECT_EQ(p.host.programName(), "Ambisonic field control");
-    p.host.dispatch(effSetProgram, 0, 3);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(p.host.getParameter(i), 0.2f * (i + 1));
-    EXPECT_EQ(p.host.parameterDisplay(3), "      4");
-    std::string longName(40, 'f');
-    p.host.dispatch(effSetProgramName, 0, 0, longName.data());
-    auto name = p.host.readText(effGetProgramName, 0, 32);
-    EXPECT_EQ(name.text, std::string(23, 'f'));
 }

@@ -79,20 +79,6 @@ TEST(PanModes, SettledGainsOfBothSources) {
     }
 }
 
-TEST(PanModes, MirrorTypeDisplaysTheMode) {
-    const std::pair<float, const char*> cases[] = {
-        {0.0f, "      0"}, {0.098f, "      0"}, {0.0981f, "      1"}, {0.2f, "      1"}, {0.25f, "      1"},
-        {0.4f, "      2"}, {0.5f, "      3"}, {0.75f, "      4"}, {1.0f, "      5"},  {-1.0f, "     -4"},
-        {1.0e12f, " Huge!  "},
-    };
-    LoadedPlugin p("orva_panner_master");
-    ASSERT_TRUE(p.ready());
-    for (const auto& [value, text] : cases) {
-        p.host.setParameter(kMirrorType, value);
-        EXPECT_EQ(p.host.parameterDisplay(kMirrorType), text) << value;
-    }
-}
-
 TEST(PanModes, PanAngleIsDisplayedNotStored) {
     struct Case {
         float lr, fb;

@@ -44,23 +44,6 @@ TEST(Zoom, SettledTransforms) {
     }
 }
 
-TEST(Zoom, DisplayTexts) {
-    struct Case {
-        int index;
-        float value;
-        const char* display;
-    } cases[] = {
-        {0, 0.25f, "90.00000"}, {0, 1.0f, "360.0000"},  {1, 0.25f, "0.000000"}, {1, 0.0f, "-90.0000"},
-        {1, 1.0f, "270.0000"},  {2, 1.0f, "1.000000"},  {2, 0.0f, "-1.00000"},  {2, 0.75f, "0.500000"},
-    };
-    LoadedPlugin p("orva_zoom");
-    ASSERT_TRUE(p.ready());
-    for (const auto& c : cases) {
-        p.host.setParameter(c.index, c.value);
-        EXPECT_EQ(p.host.parameterDisplay(c.index), c.display) << c.index << " = " << c.value;
-    }
-}
-
 // Hosts do not clamp: a Zoom value outside 0..1 drives |z| past 1, where the dominance's
 // square root has no real value. Y and Z then fall silent instead of turning NaN.
 TEST(Zoom, ZoomBeyondFullStaysFinite) {
@@ -73,22 +56,4 @@ TEST(Zoom, ZoomBeyondFullStaysFinite) {
         EXPECT_EQ(out[2], 0.0f) << zoom;
         EXPECT_EQ(out[3], 0.0f) << zoom;
     }
-}
-
-TEST(Zoom, ProgramsRememberTheirValuesAndNames) {
-    LoadedPlugin p("orva_zoom");
-    ASSERT_TRUE(p.ready());
-    p.host.dispatch(effSetProgram, 0, 31);
-    const float values[3] = {0.1f, 0.6f, 0.9f};
-    for (int i = 0; i < 3; ++i) p.host.setParameter(i, values[i]);
-    char init[] = "Init";
-    p.host.dispatch(effSetProgramName, 0, 0, init);
-    EXPECT_EQ(p.host.programName(), "Init 32");
-    p.host.dispatch(effSetProgram, 0, 0);
-    EXPECT_EQ(p.host.getParameter(0), 0.0f);
-    EXPECT_EQ(p.host.getParameter(1), 0.25f);
-    EXPECT_EQ(p.host.getParameter(2), 0.5f);
-    p.host.dispatch(effSetProgram, 0, 31);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(p.host.getParameter(i), values[i]);
-    EXPECT_EQ(p.host.programName(), "Init 32");
 }
