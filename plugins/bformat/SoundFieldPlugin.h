@@ -58,7 +58,9 @@ public:
         for (std::int32_t i = 0; i < NumParams; ++i) setParameter(i, stored.values[i]);
     }
 
-    void setProgramName(char* name) override { storeProgramName(programs_[curProgram].name, kSoundFieldNameSize, name); }
+    void setProgramName(char* name) override {
+        storeProgramName(programs_[curProgram].name, kSoundFieldNameSize, name);
+    }
 
     void getProgramName(char* name) override { reportProgramName(programs_[curProgram].name, curProgram, name); }
 

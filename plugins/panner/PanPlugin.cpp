@@ -161,7 +161,8 @@ void PanPlugin::prepareBlock() {
 
 void PanPlugin::process(float** inputs, float** outputs, std::int32_t sampleFrames) {
     prepareBlock();
-    if (sampleFrames > 0 && inputs && outputs) encoder_.processAccumulating(inputs[0], inputs[1], outputs, sampleFrames);
+    if (sampleFrames > 0 && inputs && outputs)
+        encoder_.processAccumulating(inputs[0], inputs[1], outputs, sampleFrames);
 }
 
 void PanPlugin::processReplacing(float** inputs, float** outputs, std::int32_t sampleFrames) {

@@ -76,7 +76,8 @@ const GainCase kGainCases[] = {
 void expectChannels(const std::vector<float>& out, double w, double x, double y, double z) {
     const double expected[4] = {w, x, y, z};
     ASSERT_EQ(out.size(), 4u);
-    for (int k = 0; k < 4; ++k) EXPECT_NEAR(out[k], expected[k], 2e-7 + 2e-6 * std::fabs(expected[k])) << "channel " << k;
+    for (int k = 0; k < 4; ++k)
+        EXPECT_NEAR(out[k], expected[k], 2e-7 + 2e-6 * std::fabs(expected[k])) << "channel " << k;
 }
 
 }  // namespace

@@ -57,7 +57,8 @@ TEST(ProcessingModes, ProcessAddsAndProcessReplacingOverwrites) {
         const auto signal = firstorder::wobbleSignal(s.inputs, kFrames);
         for (std::int32_t start = 0; start < kFrames; start += kBlock) {
             std::vector<std::vector<float>> slice;
-            for (const auto& channel : signal) slice.emplace_back(channel.begin() + start, channel.begin() + start + kBlock);
+            for (const auto& channel : signal)
+                slice.emplace_back(channel.begin() + start, channel.begin() + start + kBlock);
             auto& r0 = configured(replaceOnZero, s).host;
             auto& r1 = configured(replaceOnJunk, s).host;
             auto& acc = configured(accumulate, s).host;

@@ -18,7 +18,8 @@ std::vector<ReplayEntry> replayOf(testhost::TestHost& host, std::intptr_t progra
 }  // namespace
 
 TEST(PanReplay, ProgramValuesArriveInReplayOrder) {
-    const std::vector<std::int32_t> masterOrder = {4, 5, 7, 8, 6, 9, 10, 11, 12, 13, 14, 15, 17, 16, 18, 19, 0, 1, 2, 3};
+    const std::vector<std::int32_t> masterOrder = {4,  5,  7,  8,  6,  9,  10, 11, 12, 13,
+                                                   14, 15, 17, 16, 18, 19, 0,  1,  2,  3};
     for (bool master : {true, false}) {
         SCOPED_TRACE(master ? "master" : "effect");
         firstorder::LoadedPlugin p(master ? "test-only/orva_pan_replay_master" : "test-only/orva_pan_replay_effect");
