@@ -1,6 +1,7 @@
 // Processing rules shared by the four first-order libraries: process adds, processReplacing
 // overwrites, in-place buffers give the same samples as separate ones, buffers are not
 // overrun, and a NaN or infinite parameter value does not stop the plug-in for ever.
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -56,13 +57,13 @@ TEST(ProcessingModes, ProcessAddsAndProcessReplacingOverwrites) {
         ASSERT_TRUE(replaceOnZero.ready() && replaceOnJunk.ready() && accumulate.ready());
         const auto signal = firstorder::wobbleSignal(s.inputs, kFrames);
         for (std::int32_t start = 0; start < kFrames; start += kBlock) {
+            const std::int32_t n = std::min(kBlock, kFrames - start);
             std::vector<std::vector<float>> slice;
             for (const auto& channel : signal)
-                slice.emplace_back(channel.begin() + start, channel.begin() + start + kBlock);
+                slice.emplace_back(channel.begin() + start, channel.begin() + start + n);
             auto& r0 = configured(replaceOnZero, s).host;
             auto& r1 = configured(replaceOnJunk, s).host;
             auto& acc = configured(accumulate, s).host;
-            const std::int32_t n = std::min(kBlock, kFrames - start);
             auto zero = r0.runBlock(ProcessMode::Replacing, slice, n, 0.0f);
             auto junk = r1.runBlock(ProcessMode::Replacing, slice, n, 7.5f);
             auto added = acc.runBlock(ProcessMode::Accumulating, slice, n, 0.5f);
