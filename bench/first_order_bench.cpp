@@ -43,6 +43,7 @@ public:
     }
 
     bool ready() const { return host_.effect() != nullptr; }
+    void setParameter(std::int32_t index, float value) { host_.setParameter(index, value); }
     std::string display(std::int32_t index) { return host_.parameterDisplay(index); }
 
     void processBlock() {
@@ -57,10 +58,15 @@ private:
     std::vector<float*> inputPtrs_, outputPtrs_;
 };
 
-void timeBlocks(benchmark::State& state, BenchInstance& instance) {
-    for (auto _ : state) instance.processBlock();
+// CPU time per sample frame (the machine's cores are shared, so not wall time).
+void reportPerFrame(benchmark::State& state) {
     state.counters["per_frame"] = benchmark::Counter(static_cast<double>(state.iterations()) * kBlockFrames,
                                                      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void timeBlocks(benchmark::State& state, BenchInstance& instance) {
+    for (auto _ : state) instance.processBlock();
+    reportPerFrame(state);
 }
 
 void ours(benchmark::State& state, const char* library, std::vector<Setting> settings) {
@@ -70,6 +76,23 @@ void ours(benchmark::State& state, const char* library, std::vector<Setting> set
         return;
     }
     timeBlocks(state, instance);
+}
+
+// The same with one parameter moving at every block, as under automation: the glides
+// never settle, so this is the per-frame glide path.
+void oursMoving(benchmark::State& state, const char* library, std::vector<Setting> settings, Setting moving) {
+    BenchInstance instance(testhost::pluginPath(library), settings);
+    if (!instance.ready()) {
+        state.SkipWithError("cannot load the library");
+        return;
+    }
+    float value = moving.value;
+    for (auto _ : state) {
+        value = value < 0.5f ? value + 0.001f : 0.1f;
+        instance.setParameter(moving.index, value);
+        instance.processBlock();
+    }
+    reportPerFrame(state);
 }
 
 // The yardsticks' parameter 0 is their order; 0.25 reads "1st".
@@ -94,5 +117,8 @@ BENCHMARK_CAPTURE(ours, FirstOrder_PannerMaster, "orva_panner_master",
 BENCHMARK_CAPTURE(ours, FirstOrder_PannerEffect, "orva_panner_effect", {{0, 0.3f}, {8, 0.6f}, {3, 0.9f}, {5, 0.6f}});
 BENCHMARK_CAPTURE(ours, FirstOrder_Field, "orva_field", {{0, 0.1f}, {1, 0.35f}, {2, 0.8f}, {3, 0.6f}});
 BENCHMARK_CAPTURE(ours, FirstOrder_Zoom, "orva_zoom", {{0, 0.3f}, {1, 0.4f}, {2, 0.2f}});
+BENCHMARK_CAPTURE(oursMoving, FirstOrder_PannerMasterMoving, "orva_panner_master", {{2, 0.25f}}, {4, 0.1f});
+BENCHMARK_CAPTURE(oursMoving, FirstOrder_FieldMoving, "orva_field", {{3, 0.6f}}, {0, 0.1f});
+BENCHMARK_CAPTURE(oursMoving, FirstOrder_ZoomMoving, "orva_zoom", {{2, 0.2f}}, {0, 0.1f});
 BENCHMARK_CAPTURE(yardstick, FirstOrder_YardstickStereoEncoder, "libStereoEncoder.so");
 BENCHMARK_CAPTURE(yardstick, FirstOrder_YardstickSceneRotator, "libSceneRotator.so");

@@ -58,11 +58,14 @@ void rotateBlock(bformat::GlideBlock<2 * kCos>& glide, const float* const* in, f
                  std::int32_t frames) {
     const double* c = glide.value;
     std::int32_t n = 0;
-    if (glide.settled)
+    if (glide.settled) {
         for (; n + 2 <= frames; n += 2) rotateFrames<Accumulate, First, Second, Third, FramePair>(c, in, out, n);
+        for (; n < frames; ++n) rotateFrames<Accumulate, First, Second, Third, double>(c, in, out, n);
+        return;
+    }
     for (; n < frames; ++n) {
         rotateFrames<Accumulate, First, Second, Third, double>(c, in, out, n);
-        if (!glide.settled) glide.step();
+        glide.step();
     }
 }
 

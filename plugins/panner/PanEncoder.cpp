@@ -47,11 +47,14 @@ void PanEncoder::run(const float* left, const float* right, float* const* output
     float* const out[kChannels] = {outputs[0], outputs[1], outputs[2], outputs[3]};
     bformat::GlideBlock<kCoefficients> glide(current_, target_);
     std::int32_t n = 0;
-    if (glide.settled)
+    if (glide.settled) {
         for (; n + 2 <= frames; n += 2) encodeFrames<Accumulate, FramePair>(glide.value, left, right, out, n);
+        for (; n < frames; ++n) encodeFrames<Accumulate, double>(glide.value, left, right, out, n);
+        return;
+    }
     for (; n < frames; ++n) {
         encodeFrames<Accumulate, double>(glide.value, left, right, out, n);
-        if (!glide.settled) glide.step();
+        glide.step();
     }
     glide.storeInto(current_);
 }

@@ -88,10 +88,12 @@ void ZoomTransform::run(const float* const* inputs, float* const* outputs, std::
     if (glide.settled) {
         const Dominance dominance(c[kZoom]);
         for (; n + 2 <= frames; n += 2) zoomFrames<Accumulate, FramePair>(c, dominance, in, out, n);
+        for (; n < frames; ++n) zoomFrames<Accumulate, double>(c, dominance, in, out, n);
+        return;
     }
     for (; n < frames; ++n) {
         zoomFrames<Accumulate, double>(c, Dominance(c[kZoom]), in, out, n);
-        if (!glide.settled) glide.step();
+        glide.step();
     }
     glide.storeInto(current_);
 }
