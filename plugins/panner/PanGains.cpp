@@ -45,13 +45,14 @@ void applyPanMode(int mode, const PanPoint& p, SourceWork& left, SourceWork& rig
         }
     }
     if (mode == 1) {
-        left.azimuthRad += p.angleRad;
-        right.azimuthRad += p.angleRad + kTwoPi;
+        left.azimuthRad = left.azimuthRad + p.angleRad;
+        right.azimuthRad = right.azimuthRad + p.angleRad + kTwoPi;
     }
-    leftDir = directionOf(left.azimuthRad, left.elevationRad);
-    rightDir = directionOf(right.azimuthRad, right.elevationRad);
-    if (mode < 2) return;
-
+    if (mode < 2) {
+        leftDir = directionOf(left.azimuthRad, left.elevationRad);
+        rightDir = directionOf(right.azimuthRad, right.elevationRad);
+        return;
+    }
     const double front = 2.0 * (0.5 - p.fbPan);
     const double leftward = 2.0 * (0.5 - p.lrPan);
     leftDir = {front, leftward, std::sin(left.elevationRad)};

@@ -64,7 +64,8 @@ void PanPlugin::getParameterLabel(std::int32_t index, char* text) {
     if (m >= 0) std::strcpy(text, panParamInfo(m).label);
 }
 
-// Display values are computed in float32 from the float32 parameter value.
+// Display values are computed in float32 from the float32 parameter value; the pan
+// angle comes from the pan position in double.
 void PanPlugin::getParameterDisplay(std::int32_t index, char* text) {
     const std::int32_t m = masterIndexOf(index);
     if (m < 0) return;
@@ -131,9 +132,10 @@ double PanPlugin::volumeGain(double vol) { return pangains::volumeGain(vol); }
 
 void PanPlugin::prepareBlock() {
     using pangains::SourceWork;
+    // Working values in double; a centre below the smallest radius is raised here only.
     auto work = [this](const PanSourceValues& s, double azimuthRad, double elevationRad) {
-        return SourceWork{azimuthRad,  elevationRad, s.dist,  std::max<double>(s.centre, pangains::kSmallestCentre),
-                          volumeGain(s.vol), s.zero,       s.first};
+        const double centre = std::max<double>(s.centre, pangains::kSmallestCentre);
+        return SourceWork{azimuthRad, elevationRad, s.dist, centre, volumeGain(s.vol), s.zero, s.first};
     };
     SourceWork left = work(values_.left, leftAzimuthRad_, leftElevationRad_);
     SourceWork right = work(values_.right, rightAzimuthRad_, rightElevationRad_);
