@@ -76,7 +76,7 @@ TEST(ProcessingModes, ProcessAddsAndProcessReplacingOverwrites) {
     }
 }
 
-TEST(ProcessingModes, EmptyBlocksWriteNothing) {
+TEST(ProcessingModes, EmptyBlocksAndMissingBuffersWriteNothing) {
     for (const auto& s : kSetups) {
         SCOPED_TRACE(s.library);
         LoadedPlugin p(s.library);
@@ -85,6 +85,12 @@ TEST(ProcessingModes, EmptyBlocksWriteNothing) {
             auto result = p.host.runBlock(mode, {}, 0);
             EXPECT_TRUE(result.guardsIntact);
         }
+        // A host without buffers for a block gets nothing written and no crash.
+        AEffect* e = p.host.effect();
+        e->processReplacing(e, nullptr, nullptr, 64);
+        e->process(e, nullptr, nullptr, 64);
+        auto after = p.host.runBlock(ProcessMode::Replacing, {}, 16);
+        EXPECT_TRUE(after.guardsIntact);
     }
 }
 
