@@ -71,10 +71,6 @@ void rotateBlock(bformat::GlideBlock<2 * kCos>& glide, const float* const* in, f
 
 }  // namespace
 
-const FieldRotator::Axis* FieldRotator::axesOfOrder(int orderIndex) {
-    return kOrders[(orderIndex >= 0 && orderIndex < kOrderCount) ? orderIndex : 0];
-}
-
 void FieldRotator::setTargets(double angle1Rad, double angle2Rad, double angle3Rad, int orderIndex) {
     order_ = (orderIndex >= 0 && orderIndex < kOrderCount) ? orderIndex : 0;
     const Axis* axes = kOrders[order_];

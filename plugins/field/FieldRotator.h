@@ -14,11 +14,9 @@ public:
     static constexpr int kOrderCount = 6;
     enum Axis { kAxisZ, kAxisX, kAxisY, kAxisCount };  // rotate, tilt, tumble
 
-    // Axes in the order applied for an order index 0..5; any other index counts as 0.
-    static const Axis* axesOfOrder(int orderIndex);
-
-    // Targets of the coming block: angle1 drives the axis applied first, and so on. A
-    // non-finite sine or cosine holds its coefficient where it is.
+    // Targets of the coming block: angle1 drives the axis applied first, and so on (order
+    // index 0..5; any other index counts as 0). A non-finite sine or cosine holds its
+    // coefficient where it is.
     void setTargets(double angle1Rad, double angle2Rad, double angle3Rad, int orderIndex);
 
     // Outputs may be the same arrays as the inputs.

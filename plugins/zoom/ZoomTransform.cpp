@@ -74,7 +74,6 @@ void ZoomTransform::setTargets(double az, double el, double zoomTarget) {
     for (int i = 0; i < kCount; ++i) target_[i] = finiteTargetOr(targets[i], current_[i]);
 }
 
-
 // While gliding every value moves after each frame; once all sit on the glide's fixed
 // point they stay, and frames go in pairs with the same arithmetic.
 template <bool Accumulate>
