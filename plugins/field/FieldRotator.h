@@ -23,9 +23,6 @@ public:
     void processReplacing(const float* const* inputs, float* const* outputs, std::int32_t frames);
     void processAccumulating(const float* const* inputs, float* const* outputs, std::int32_t frames);
 
-    double sine(Axis axis) const { return current_[axis]; }
-    double cosine(Axis axis) const { return current_[kAxisCount + axis]; }
-
 private:
     static constexpr int kCoefficients = 2 * kAxisCount;  // sZ, sX, sY, cZ, cX, cY
 

@@ -1,7 +1,6 @@
-// The panner's encoding, glide and programs through its two built libraries. The master
+// The panner's encoding, glide and live Centre through its two built libraries. The master
 // variant runs with "Mirror Type" 0 (no pan mode) here; pan modes are in PanModeTest.
 #include <cmath>
-#include <cstring>
 
 #include "PannerReference.h"
 #include "PluginFixture.h"
