@@ -1,0 +1,69 @@
+// The stereo B-format panner: two positioned sources into first-order W, X, Y, Z. One
+// class serves both variants; the master variant adds the pan position, the mirror type
+// (pan mode) and the pan-angle display in front of the sixteen source parameters.
+//
+// Editor builds derive from this class (setting their own unique ID, creating the editor
+// and passing setParameter on to it) without touching the signal path.
+#pragma once
+
+#include <cstdint>
+
+#include "AudioEffectX.h"
+#include "PanEncoder.h"
+#include "PanParameters.h"
+#include "PanProgram.h"
+
+enum class PanVariant { Master, Effect };
+
+class PanPlugin : public AudioEffectX {
+public:
+    static constexpr std::int32_t kNumPrograms = 32;
+
+    PanPlugin(audioMasterCallback audioMaster, PanVariant variant);
+
+    // [ui-thread] Host indices of the variant.
+    void setParameter(std::int32_t index, float value) override;
+    float getParameter(std::int32_t index) override;
+    void getParameterName(std::int32_t index, char* text) override;
+    void getParameterLabel(std::int32_t index, char* text) override;
+    void getParameterDisplay(std::int32_t index, char* text) override;
+
+    void setProgram(std::int32_t program) override;
+    void setProgramName(char* name) override;
+    void getProgramName(char* name) override;
+
+    bool getVendorString(char* text) override;
+    std::int32_t getPlugCategory() override;
+
+    // [audio-thread] Targets once per block, then the encoder's sample loop.
+    void process(float** inputs, float** outputs, std::int32_t sampleFrames) override;
+    void processReplacing(float** inputs, float** outputs, std::int32_t sampleFrames) override;
+
+    // Called once per block. The distance gains raise a live Centre below 0.001 to 0.001.
+    virtual double leftDistanceGain(double exponent);
+    virtual double rightDistanceGain(double exponent);
+    virtual double volumeGain(double vol);
+
+    bool isMaster() const { return variant_ == PanVariant::Master; }
+
+protected:
+    // Master index of a host index, or −1 outside the variant's table.
+    std::int32_t masterIndexOf(std::int32_t index) const;
+    double currentPanAngle() const;
+
+private:
+    double sourceDistanceGain(PanSourceValues& source, double exponent);
+    void updateDerivedAngles();
+    void prepareBlock();
+
+    const PanVariant variant_;
+    const std::size_t nameSize_;
+    PanProgram programs_[kNumPrograms];
+    PanValues values_;
+    double leftAzimuthRad_ = 0.0;
+    double leftElevationRad_ = 0.0;
+    double rightAzimuthRad_ = 0.0;
+    double rightElevationRad_ = 0.0;
+    double lastPanAngleRad_ = 0.0;
+    PanEncoder encoder_;
+};

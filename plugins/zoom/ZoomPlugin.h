@@ -1,0 +1,31 @@
+// The B-format zoom: pushes a first-order field towards one direction. Editor builds
+// derive from this class (setting their own unique ID, creating the editor and passing
+// setParameter on to it) without touching the signal path.
+#pragma once
+
+#include <cstdint>
+
+#include "SoundFieldPlugin.h"
+#include "ZoomProgram.h"
+#include "ZoomTransform.h"
+
+class ZoomPlugin : public bformat::SoundFieldPlugin<3> {
+public:
+    enum Param : std::int32_t { kAzimuth, kElevation, kZoom };
+
+    explicit ZoomPlugin(audioMasterCallback audioMaster);
+
+    // [ui-thread] Stores the value, then recomputes azimuth, elevation and zoom target.
+    void setParameter(std::int32_t index, float value) override;
+    void getParameterDisplay(std::int32_t index, char* text) override;
+
+    // [audio-thread] Targets once per block, then the loop.
+    void process(float** inputs, float** outputs, std::int32_t sampleFrames) override;
+    void processReplacing(float** inputs, float** outputs, std::int32_t sampleFrames) override;
+
+private:
+    double azimuthRad_ = 0.0;
+    double elevationRad_ = 0.0;
+    double zoomTarget_ = 0.0;
+    ZoomTransform transform_;
+};
