@@ -69,26 +69,11 @@ void Qel_Filter::setParameter(std::int32_t index, float value) {
             program.filterType = type;
             break;
         }
-        case kCutoff:
-            cutoffHz.store(kMaxCutoffHz * value, std::memory_order_relaxed);
-            program.cutoffHz = kMaxCutoffHz * value;
-            break;
-        case kResonance:
-            resonance.store(value, std::memory_order_relaxed);
-            program.resonance = value;
-            break;
-        case kSlope:
-            slope.store(value, std::memory_order_relaxed);
-            program.slope = value;
-            break;
-        case kInputGain:
-            inputGain.store(kMaxGain * value, std::memory_order_relaxed);
-            program.inputGain = kMaxGain * value;
-            break;
-        case kOutputGain:
-            outputGain.store(kMaxGain * value, std::memory_order_relaxed);
-            program.outputGain = kMaxGain * value;
-            break;
+        case kCutoff: store(cutoffHz, program.cutoffHz, kMaxCutoffHz * value); break;
+        case kResonance: store(resonance, program.resonance, value); break;
+        case kSlope: store(slope, program.slope, value); break;
+        case kInputGain: store(inputGain, program.inputGain, kMaxGain * value); break;
+        case kOutputGain: store(outputGain, program.outputGain, kMaxGain * value); break;
         default: return;
     }
     if (editor) editor->markForRefresh();

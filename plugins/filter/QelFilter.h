@@ -47,6 +47,11 @@ private:
     template <bool accumulate>
     void run(float** inputs, float** outputs, std::int32_t sampleFrames);
     float load(const std::atomic<float>& v) const { return v.load(std::memory_order_relaxed); }
+    // Sets a current value and the same field of the current program.
+    static void store(std::atomic<float>& current, float& programField, float value) {
+        current.store(value, std::memory_order_relaxed);
+        programField = value;
+    }
 
     Qel_FilterProgram programs[kNumPrograms];
     TQelFilter1 stage1;

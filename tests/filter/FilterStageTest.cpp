@@ -57,4 +57,15 @@ TEST(FilterStage, ZeroCutoffPassesTheScaledInputToTheHighOutput) {
     }
 }
 
+TEST(FilterStage, NoSampleRateLeavesTheStageStillInsteadOfNaN) {
+    TQelFilter1 stage;
+    stage.configure(440.0f, 0.5f, 0.0f);
+    for (float x : {1.0f, -0.5f, 0.25f}) {
+        stage.tick(x);
+        EXPECT_EQ(stage.low(), 0.0f);
+        EXPECT_EQ(stage.band(), 0.0f);
+        EXPECT_EQ(stage.high(), x);
+    }
+}
+
 }  // namespace

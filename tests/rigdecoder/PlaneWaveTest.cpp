@@ -78,15 +78,8 @@ int opposite(const std::vector<Direction>& speakers, std::size_t k) {
     return -1;
 }
 
-class PlaneWaveTest : public ::testing::Test {
+class PlaneWaveTest : public LoadedRigTest {
 protected:
-    RigPlugin rig;
-
-    void SetUp() override {
-        ASSERT_TRUE(rig.host.loaded()) << rig.host.error();
-        ASSERT_NE(rig.host.instantiateAndStart(), nullptr);
-    }
-
     // responses[k][j]: output j for the wave from speaker k.
     std::vector<std::vector<float>> responses(const std::vector<Direction>& speakers) {
         std::vector<std::vector<float>> in(9);

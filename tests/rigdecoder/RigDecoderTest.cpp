@@ -5,16 +5,7 @@
 
 namespace {
 
-class RigDecoderTest : public ::testing::Test {
-protected:
-    RigPlugin rig;
-    testhost::TestHost& host = rig.host;
-
-    void SetUp() override {
-        ASSERT_TRUE(host.loaded()) << host.error();
-        ASSERT_NE(host.instantiateAndStart(), nullptr);
-    }
-};
+using RigDecoderTest = LoadedRigTest;
 
 TEST_F(RigDecoderTest, IdentityOfThePlainClass) {
     AEffect* e = host.effect();

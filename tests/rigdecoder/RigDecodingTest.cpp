@@ -37,16 +37,8 @@ std::vector<float> referenceFrame(float rigValue, float blend, float volume, flo
     return out;
 }
 
-class RigDecodingTest : public ::testing::Test {
+class RigDecodingTest : public LoadedRigTest {
 protected:
-    RigPlugin rig;
-    testhost::TestHost& host = rig.host;
-
-    void SetUp() override {
-        ASSERT_TRUE(host.loaded()) << host.error();
-        ASSERT_NE(host.instantiateAndStart(), nullptr);
-    }
-
     // One frame with the nine inputs given (missing ones 0.0).
     std::vector<float> frame(std::vector<float> in, ProcessMode mode = ProcessMode::Replacing) {
         std::vector<std::vector<float>> inputs;

@@ -43,4 +43,16 @@ struct RigPlugin {
     void set(float rig, float blend, float volume, float firstOrder);
 };
 
+// A test with a started instance of the build's library.
+class LoadedRigTest : public ::testing::Test {
+protected:
+    RigPlugin rig;
+    testhost::TestHost& host = rig.host;
+
+    void SetUp() override {
+        ASSERT_TRUE(host.loaded()) << host.error();
+        ASSERT_NE(host.instantiateAndStart(), nullptr);
+    }
+};
+
 std::vector<std::vector<float>> constantInput(std::size_t channels, float value, std::size_t frames);
