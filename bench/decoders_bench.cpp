@@ -17,7 +17,8 @@ constexpr std::int32_t kBlock = 512;
 struct Buffers {
     std::vector<std::vector<float>> in, out;
     std::vector<float*> inPtr, outPtr;
-    Buffers(int inputs, int outputs) : in(inputs, std::vector<float>(kBlock)), out(outputs, std::vector<float>(kBlock)) {
+    Buffers(int inputs, int outputs)
+        : in(inputs, std::vector<float>(kBlock)), out(outputs, std::vector<float>(kBlock)) {
         for (int c = 0; c < inputs; ++c)
             for (int i = 0; i < kBlock; ++i) in[c][i] = 0.5f * std::sin(0.01f * static_cast<float>(i * (c + 1)));
         for (auto& v : in) inPtr.push_back(v.data());

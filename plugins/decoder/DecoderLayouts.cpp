@@ -6,11 +6,11 @@ namespace decoder {
 
 namespace {
 
-constexpr double kCubeGain = 6.025595860743578;  // +15.6 dB
-constexpr double kSquareGain = 2.9853826189179595;  // +9.5 dB
-constexpr double kHexagonGain = 4.623810213992603;  // +13.3 dB
+constexpr double kCubeGain = 6.025595860743578;            // +15.6 dB
+constexpr double kSquareGain = 2.9853826189179595;         // +9.5 dB
+constexpr double kHexagonGain = 4.623810213992603;         // +13.3 dB
 constexpr double kOctagonBetweenGain = 6.165950018614821;  // +15.8 dB
-constexpr double kStereoGain = 1.5488166189124812;  // +3.8 dB
+constexpr double kStereoGain = 1.5488166189124812;         // +3.8 dB
 
 constexpr double kCubeW = 0.1765671930778443;
 constexpr double kCubeXyz = 0.075;
@@ -28,6 +28,7 @@ constexpr double kOctE = 0.125;
 constexpr double kOctF = 0.08849322304801724;
 constexpr double kStereoW = 0.7079457843841379;
 
+// clang-format off
 constexpr LayoutGains kLayouts[kLayoutCount] = {
     {"Cub", 8, kCubeGain,
      {{kCubeW, kCubeXyz, kCubeXyz, -kCubeXyz},
@@ -76,6 +77,7 @@ constexpr LayoutGains kLayouts[kLayoutCount] = {
     {"Ste", 2, kStereoGain, {{kStereoW, 0, 0.5, 0}, {kStereoW, 0, -0.5, 0}}},
     {"Mno", 2, 1.0, {}},
 };
+// clang-format on
 
 // Offsets added to the inputs in the accumulating entry so decaying signals never turn
 // denormal on their way through the sums.
@@ -86,8 +88,8 @@ struct InputChunk {
     double w[kChunkFrames], x[kChunkFrames], y[kChunkFrames], z[kChunkFrames];
 };
 
-inline __attribute__((always_inline)) void loadChunk(const float* const* in, std::int32_t start, std::int32_t n, bool withOffsets, bool withZ,
-               InputChunk& c) {
+inline __attribute__((always_inline)) void loadChunk(const float* const* in, std::int32_t start, std::int32_t n,
+                                                     bool withOffsets, bool withZ, InputChunk& c) {
     const double up = withOffsets ? kDenormalOffset : 0.0;
     for (std::int32_t i = 0; i < n; ++i) {
         c.w[i] = static_cast<double>(in[0][start + i]) + up;
@@ -125,7 +127,8 @@ inline __attribute__((always_inline)) void cubeChunk(const InputChunk& c, std::i
     }
 }
 
-inline __attribute__((always_inline)) void horizontalChunk(const LayoutGains& layout, const InputChunk& c, std::int32_t n, OutputChunk& r) {
+inline __attribute__((always_inline)) void horizontalChunk(const LayoutGains& layout, const InputChunk& c,
+                                                           std::int32_t n, OutputChunk& r) {
     for (int k = 0; k < layout.outputCount; ++k) {
         const OutputWeights wt = layout.weights[k];
         for (std::int32_t i = 0; i < n; ++i)
@@ -137,8 +140,8 @@ inline __attribute__((always_inline)) void monoChunk(const InputChunk& c, std::i
     for (std::int32_t i = 0; i < n; ++i) r.out[0][i] = r.out[1][i] = static_cast<float>(c.w[i]);
 }
 
-inline __attribute__((always_inline)) void storeChunk(const OutputChunk& r, int outputCount, float* const* outputs, std::int32_t start, std::int32_t n,
-                bool accumulate) {
+inline __attribute__((always_inline)) void storeChunk(const OutputChunk& r, int outputCount, float* const* outputs,
+                                                      std::int32_t start, std::int32_t n, bool accumulate) {
     for (int k = 0; k < outputCount; ++k) {
         float* o = outputs[k] + start;
         const float* v = r.out[k];
@@ -150,9 +153,8 @@ inline __attribute__((always_inline)) void storeChunk(const OutputChunk& r, int 
 }
 
 // One chunk loop for every layout; compiled twice below.
-inline __attribute__((always_inline)) void decodeBody(Layout layout, const float* const* inputs,
-                                                      float* const* outputs, std::int32_t offset,
-                                                      std::int32_t frames, bool accumulate) {
+inline __attribute__((always_inline)) void decodeBody(Layout layout, const float* const* inputs, float* const* outputs,
+                                                      std::int32_t offset, std::int32_t frames, bool accumulate) {
     const LayoutGains& gains = kLayouts[static_cast<int>(layout)];
     InputChunk chunk;
     OutputChunk result;

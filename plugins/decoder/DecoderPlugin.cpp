@@ -12,8 +12,7 @@ namespace {
 constexpr const char* kNumberedProgramName = "Layout ";
 }  // namespace
 
-DecoderPlugin::DecoderPlugin(audioMasterCallback audioMaster)
-    : AudioEffectX(audioMaster, kNumPrograms, kNumParams) {
+DecoderPlugin::DecoderPlugin(audioMasterCallback audioMaster) : AudioEffectX(audioMaster, kNumPrograms, kNumParams) {
     setProgram(0);
     setNumInputs(kNumInputs);
     setNumOutputs(kNumOutputs);

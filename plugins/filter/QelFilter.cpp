@@ -10,8 +10,7 @@
 namespace {
 
 constexpr const char* kParamNames[] = {" Filter  ", " CutOff ", "Resonance", " Slope  ", " InAmp  ", " Outamp "};
-constexpr const char* kParamLabels[] = {"       ",  "   Hz   ", "        ",
-                                        "        ", "        ", "        "};
+constexpr const char* kParamLabels[] = {"       ", "   Hz   ", "        ", "        ", "        ", "        "};
 constexpr const char* kTypeNames[] = {"Low Pass", "Band Pass", "High Pass"};
 constexpr std::int32_t kTypeCount = 3;
 constexpr std::int32_t kNoType = -1;  // stored for values that round outside any int range

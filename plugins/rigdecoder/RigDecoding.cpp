@@ -105,8 +105,8 @@ void BlendedMatrix::prepare(const RigTable& table, float blend) {
                 static_cast<double>(table.controlledAt(k, j)) + m * static_cast<double>(table.differenceAt(k, j));
 }
 
-void BlendedMatrix::decode(const float* const* inputs, float* const* outputs, std::int32_t offset,
-                           std::int32_t frames, float volume) const {
+void BlendedMatrix::decode(const float* const* inputs, float* const* outputs, std::int32_t offset, std::int32_t frames,
+                           float volume) const {
     if (!table_) return;
     const RigTable& table = *table_;
     const SumFunction sum = sumFor(table.channelCount);

@@ -17,6 +17,7 @@ constexpr std::array<float, n> differenceOf(const float (&strict)[n], const floa
     return difference;
 }
 
+// clang-format off
 constexpr int kHorizontalFirst[] = {W, X, Y};
 constexpr int kHorizontalSecond[] = {W, X, Y, U, V};
 constexpr int kPeriphonicFirst[] = {W, X, Y, Z};
@@ -420,6 +421,8 @@ constexpr float kDodecahedron2SecondControlled[] = {
     0.1179f, -0.0589f, 0.0692f, -0.0952f, 0.0140f, 0.0238f, -0.0280f, -0.0028f, -0.0173f,
 };
 constexpr auto kDodecahedron2SecondDifference = differenceOf(kDodecahedron2SecondStrict, kDodecahedron2SecondControlled);
+
+// clang-format on
 
 template <std::size_t n, std::size_t c>
 constexpr RigTable makeTable(const int (&channels)[c], const float (&strict)[n], const float (&controlled)[n],

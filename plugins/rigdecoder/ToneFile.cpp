@@ -120,7 +120,7 @@ const char* readTestTone(std::FILE* file, TestTone& tone, float& sampleRate) {
     cursor.u16();  // block align
     const std::uint16_t bits = cursor.u16();
     if (bits != 16 && bits != 32) return kToneBadBits;
-    if (formatSize >= 18) cursor.u16();  // extension size
+    if (formatSize >= 18) cursor.u16();             // extension size
     if (formatSize == 40) cursor.skip(2 + 4 + 16);  // valid bits, channel mask, sub-format
 
     char id[4];

@@ -34,25 +34,56 @@ struct LayoutCase {
 std::vector<LayoutCase> layouts() {
     const double cw = 0.1765671930778443, e3 = 0.075;
     const double sw = 0.3531343861556886, sxy = 0.17698644609603448;
-    const double hw = 0.2354229241037924, hx = 0.14433333333333334, hn = 0.08333333333333333,
-                 hs = 0.16666666666666666;
+    const double hw = 0.2354229241037924, hx = 0.14433333333333334, hn = 0.08333333333333333, hs = 0.16666666666666666;
     const double p = 0.1154875, q = 0.0478375, e = 0.125, f = 0.08849322304801724;
     return {
-        {"Cube", 0.0f / 7, kCubeGain,
-         {{cw, e3, e3, -e3}, {cw, e3, -e3, -e3}, {cw, -e3, -e3, -e3}, {cw, -e3, e3, -e3},
-          {cw, e3, e3, e3}, {cw, e3, -e3, e3}, {cw, -e3, -e3, e3}, {cw, -e3, e3, e3}},
-         false, true},
-        {"Square", 1.0f / 7, kSquareGain, {{sw, sxy, sxy, 0}, {sw, sxy, -sxy, 0}, {sw, -sxy, -sxy, 0}, {sw, -sxy, sxy, 0}}},
-        {"Rectangle", 2.0f / 7, kSquareGain,
+        {"Cube",
+         0.0f / 7,
+         kCubeGain,
+         {{cw, e3, e3, -e3},
+          {cw, e3, -e3, -e3},
+          {cw, -e3, -e3, -e3},
+          {cw, -e3, e3, -e3},
+          {cw, e3, e3, e3},
+          {cw, e3, -e3, e3},
+          {cw, -e3, -e3, e3},
+          {cw, -e3, e3, e3}},
+         false,
+         true},
+        {"Square",
+         1.0f / 7,
+         kSquareGain,
+         {{sw, sxy, sxy, 0}, {sw, sxy, -sxy, 0}, {sw, -sxy, -sxy, 0}, {sw, -sxy, sxy, 0}}},
+        {"Rectangle",
+         2.0f / 7,
+         kSquareGain,
          {{sw, sxy, 0.125, 0}, {sw, sxy, -0.125, 0}, {sw, -sxy, -0.125, 0}, {sw, -sxy, 0.125, 0}}},
-        {"Hexagon", 3.0f / 7, kHexagonGain,
+        {"Hexagon",
+         3.0f / 7,
+         kHexagonGain,
          {{hw, hx, hn, 0}, {hw, 0, hs, 0}, {hw, -hx, hn, 0}, {hw, -hx, -hn, 0}, {hw, 0, -hs, 0}, {hw, hx, -hn, 0}}},
-        {"Octagon between the axes", 4.0f / 7, kOctagonBetweenGain,
-         {{cw, p, q, 0}, {cw, q, p, 0}, {cw, -q, p, 0}, {cw, -p, q, 0}, {cw, -p, -q, 0}, {cw, -q, -p, 0},
-          {cw, q, -p, 0}, {cw, p, -q, 0}}},
-        {"Octagon on the axes", 5.0f / 7, kCubeGain,
-         {{cw, e, 0, 0}, {cw, f, f, 0}, {cw, 0, e, 0}, {cw, -f, f, 0}, {cw, -e, 0, 0}, {cw, -f, -f, 0},
-          {cw, 0, -e, 0}, {cw, f, -f, 0}}},
+        {"Octagon between the axes",
+         4.0f / 7,
+         kOctagonBetweenGain,
+         {{cw, p, q, 0},
+          {cw, q, p, 0},
+          {cw, -q, p, 0},
+          {cw, -p, q, 0},
+          {cw, -p, -q, 0},
+          {cw, -q, -p, 0},
+          {cw, q, -p, 0},
+          {cw, p, -q, 0}}},
+        {"Octagon on the axes",
+         5.0f / 7,
+         kCubeGain,
+         {{cw, e, 0, 0},
+          {cw, f, f, 0},
+          {cw, 0, e, 0},
+          {cw, -f, f, 0},
+          {cw, -e, 0, 0},
+          {cw, -f, -f, 0},
+          {cw, 0, -e, 0},
+          {cw, f, -f, 0}}},
         {"Stereo", 6.0f / 7, kStereoGain, {{0.7079457843841379, 0, 0.5, 0}, {0.7079457843841379, 0, -0.5, 0}}},
         {"Mono", 7.0f / 7, 1.0, {{}, {}}, true},
     };
@@ -100,11 +131,22 @@ TEST_F(DecoderTest, LayoutThresholdsSelectDisplayAndFedOutputs) {
         const char* display;
         int fedOutputs;
     } cases[] = {
-        {0.0f, "Cub", 8},   {0.139f, "Cub", 8}, {0.14f, "Squ", 4},  {0.28f, "Rct", 4},  {0.42f, "Rct", 4},
+        {0.0f, "Cub", 8},
+        {0.139f, "Cub", 8},
+        {0.14f, "Squ", 4},
+        {0.28f, "Rct", 4},
+        {0.42f, "Rct", 4},
         // As floats 0.42, 0.57 and 0.71 lie just below the thresholds; 0.14, 0.28 and 0.85 just above.
-        {0.4201f, "Hex", 6}, {0.5f, "Hex", 6},  {0.57f, "Hex", 6},  {0.5701f, "Oc1", 8}, {0.71f, "Oc1", 8},
-        {0.7101f, "Oc2", 8}, {0.85f, "Ste", 2},
-        {0.99f, "Ste", 2},  {1.0f, "Mno", 2},   {3.0f, "Mno", 2},
+        {0.4201f, "Hex", 6},
+        {0.5f, "Hex", 6},
+        {0.57f, "Hex", 6},
+        {0.5701f, "Oc1", 8},
+        {0.71f, "Oc1", 8},
+        {0.7101f, "Oc2", 8},
+        {0.85f, "Ste", 2},
+        {0.99f, "Ste", 2},
+        {1.0f, "Mno", 2},
+        {3.0f, "Mno", 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
@@ -133,8 +175,8 @@ TEST_F(DecoderTest, UnitInputsGiveEachLayoutsWeights) {
             in[static_cast<std::size_t>(channel)][0] = 1.0f;
             auto out = host.runBlock(ProcessMode::Replacing, in, 1);
             for (std::size_t k = 0; k < layout.outputs.size(); ++k) {
-                const float expected = reference(layout, static_cast<int>(k), channel == 0, channel == 1,
-                                                 channel == 2, channel == 3);
+                const float expected =
+                    reference(layout, static_cast<int>(k), channel == 0, channel == 1, channel == 2, channel == 3);
                 EXPECT_EQ(out.outputs[k][0], expected) << "input " << channel << " output " << k + 1;
             }
         }

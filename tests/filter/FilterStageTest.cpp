@@ -11,7 +11,7 @@ namespace {
 TEST(FilterStage, EveryTickMatchesThePlainFormulasAcrossSettingChanges) {
     struct Setting {
         float cutoffHz, resonance, sampleRateHz;
-    } settings[] = {{220.0f, 0.5f, 44100.0f}, {220.0f, 0.9f, 44100.0f}, {3520.0f, 1.0f, 48000.0f},
+    } settings[] = {{220.0f, 0.5f, 44100.0f}, {220.0f, 0.9f, 44100.0f},  {3520.0f, 1.0f, 48000.0f},
                     {0.0f, 0.0f, 48000.0f},   {1000.0f, 0.2f, 96000.0f}, {1000.0f, 0.2f, 44100.0f}};
     std::mt19937 random(5);
     std::uniform_real_distribution<float> sample(-1.0f, 1.0f);

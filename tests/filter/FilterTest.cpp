@@ -107,8 +107,8 @@ TEST_F(FilterTest, TypeRoundsToNearestWithTiesToEven) {
         float value;
         const char* display;
         float reported;
-    } cases[] = {{0.0f, "Low Pass", 0.0f},   {0.25f, "Low Pass", 0.0f},  {0.26f, "Band Pass", 0.5f},
-                 {0.5f, "Band Pass", 0.5f},  {0.74f, "Band Pass", 0.5f}, {0.75f, "High Pass", 1.0f},
+    } cases[] = {{0.0f, "Low Pass", 0.0f},  {0.25f, "Low Pass", 0.0f},  {0.26f, "Band Pass", 0.5f},
+                 {0.5f, "Band Pass", 0.5f}, {0.74f, "Band Pass", 0.5f}, {0.75f, "High Pass", 1.0f},
                  {1.0f, "High Pass", 1.0f}};
     for (const auto& c : cases) {
         host.setParameter(kType, c.value);
@@ -139,8 +139,11 @@ TEST_F(FilterTest, BlocksMatchThePlainFormulasAndSettingsApplyAtBlockStart) {
     std::uniform_real_distribution<float> sample(-1.0f, 1.0f);
     struct Block {
         float type, cutoff, resonance, slope;
-    } blocks[] = {{0.0f, 0.0625f, 0.5f, 0.5f}, {0.0f, 0.3f, 0.9f, 0.5f}, {0.5f, 0.3f, 0.9f, 1.0f},
-                  {1.0f, 0.8f, 0.2f, 0.25f},   {1.0f, 0.8f, 0.2f, 0.0f}};
+    } blocks[] = {{0.0f, 0.0625f, 0.5f, 0.5f},
+                  {0.0f, 0.3f, 0.9f, 0.5f},
+                  {0.5f, 0.3f, 0.9f, 1.0f},
+                  {1.0f, 0.8f, 0.2f, 0.25f},
+                  {1.0f, 0.8f, 0.2f, 0.0f}};
     ReferenceFilter reference;
     for (const auto& b : blocks) {
         set(b.type, b.cutoff, b.resonance, b.slope, 0.4f, 0.6f);
@@ -178,7 +181,7 @@ TEST_F(FilterTest, DigitalSilenceStopsAResonantTail) {
     for (std::size_t i = 1; i < 200; ++i) in[i] = 1e-6f;  // a tiny signal keeps the gate open
     auto out = host.runBlock(ProcessMode::Replacing, {in}, 400);
     EXPECT_GT(std::fabs(out.outputs[0][199]), 1e-3f);  // still ringing
-    EXPECT_NE(out.outputs[0][200], 0.0f);               // first silent sample: filter runs
+    EXPECT_NE(out.outputs[0][200], 0.0f);              // first silent sample: filter runs
     for (std::size_t i = 201; i < 400; ++i) ASSERT_EQ(out.outputs[0][i], 0.0f) << i;
 }
 

@@ -17,8 +17,8 @@ struct ReferenceStage {
             return;
         }
         last = x;
-        const float f = static_cast<float>(
-            2.0L * std::sin(3.14159265358979323846264338327950288L * cutoffHz / static_cast<long double>(sampleRateHz)));
+        const float f = static_cast<float>(2.0L * std::sin(3.14159265358979323846264338327950288L * cutoffHz /
+                                                           static_cast<long double>(sampleRateHz)));
         const float q = (1.0f - resonance) * 2.0f + 0.025f;
         const float g = std::min(1.5f - resonance, 1.0f);
         const float in = g * x;

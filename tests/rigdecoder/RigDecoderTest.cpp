@@ -53,7 +53,7 @@ TEST_F(RigDecoderTest, DisplaysFollowTheirConversions) {
         float value;
         const char* display;
     } cases[] = {
-        {0, 8.0f, "Pentagon"}, {1, 0.0f, "StrctSF "}, {2, 0.5f, "-6.02059"}, {2, 0.0f, "  -oo   "},
+        {0, 8.0f, "Pentagon"}, {1, 0.0f, "StrctSF "},  {2, 0.5f, "-6.02059"}, {2, 0.0f, "  -oo   "},
         {3, 1.0f, "1.000000"}, {4, 0.75f, "0.750000"}, {5, 1.0f, "1.000000"},
     };
     for (const auto& c : cases) {
@@ -94,7 +94,7 @@ TEST_F(RigDecoderTest, ChunkHoldsTheFourDecodingValuesAndTheTextBasic) {
     for (int i = 30; i < 48; ++i) EXPECT_EQ(bytes[i], 0) << i;
     void* again = nullptr;
     EXPECT_EQ(host.dispatch(effGetChunk, 0, 0, &again), 48);  // bank and program chunks alike
-    EXPECT_EQ(again, data);                                    // the same block, reused
+    EXPECT_EQ(again, data);                                   // the same block, reused
 }
 
 TEST_F(RigDecoderTest, SetChunkRestoresDecodingValuesOnly) {

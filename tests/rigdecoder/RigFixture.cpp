@@ -13,8 +13,7 @@ const char* const kLibrary = "test-only/halvane_plain";
 fs::path freshFolder() {
     static std::atomic<int> counter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    fs::path dir = fs::temp_directory_path() /
-                   ("orva-rig-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+    fs::path dir = fs::temp_directory_path() / ("orva-rig-" + std::to_string(stamp) + "-" + std::to_string(counter++));
     fs::create_directories(dir);
     return dir;
 }

@@ -136,7 +136,8 @@ TEST(TestTone, MissingFileNamesTheFullPathItLookedFor) {
     ASSERT_NE(rig.host.instantiate(), nullptr);
     const auto messages = rig.messages();
     ASSERT_EQ(messages.size(), 1u);
-    const std::string prefix = "The testtone.wav file could not be located.\nPlease save a suitable mono wav-file to:\n";
+    const std::string prefix =
+        "The testtone.wav file could not be located.\nPlease save a suitable mono wav-file to:\n";
     ASSERT_EQ(messages[0].compare(0, prefix.size(), prefix), 0) << messages[0];
     const std::string path = messages[0].substr(prefix.size());
     EXPECT_NE(path.find(rig.folder->folderName()), std::string::npos) << path;

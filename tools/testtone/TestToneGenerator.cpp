@@ -8,9 +8,9 @@ namespace testtone {
 namespace {
 
 constexpr std::uint32_t kSampleRateHz = 44100;
-constexpr std::uint32_t kFrames = 44100;      // one second
-constexpr std::uint32_t kFadeFrames = 882;    // 20 ms in and out, so the tone starts without a click
-constexpr double kPeakLevel = 0.25;           // -12 dBFS before the plug-in's own 0.6
+constexpr std::uint32_t kFrames = 44100;    // one second
+constexpr std::uint32_t kFadeFrames = 882;  // 20 ms in and out, so the tone starts without a click
+constexpr double kPeakLevel = 0.25;         // -12 dBFS before the plug-in's own 0.6
 
 // xorshift32: a fixed seed gives the same white noise on every platform.
 class WhiteNoise {
