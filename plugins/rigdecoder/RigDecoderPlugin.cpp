@@ -19,6 +19,14 @@ constexpr int kChunkTextOffset = 24;
 
 bool isParameter(std::int32_t index) { return index >= 0 && index < RigDecoderPlugin::kNumParams; }
 
+// Bitwise equality, so that a NaN value still forms one run.
+inline bool sameBits(float a, float b) {
+    std::uint32_t x, y;
+    std::memcpy(&x, &a, sizeof x);
+    std::memcpy(&y, &b, sizeof y);
+    return x == y;
+}
+
 }  // namespace
 
 RigDecoderPlugin::RigDecoderPlugin(audioMasterCallback audioMaster)
@@ -140,8 +148,8 @@ void RigDecoderPlugin::loadTestTone() {
 }
 
 bool RigDecoderPlugin::FrameParameters::decodesLike(const FrameParameters& o) const {
-    // Bitwise, so that a NaN value still forms one run.
-    return !(test > 0.5f) && std::memcmp(&rig, &o.rig, 4 * sizeof(float)) == 0;
+    return !(test > 0.5f) && sameBits(rig, o.rig) && sameBits(blend, o.blend) && sameBits(volume, o.volume) &&
+           sameBits(firstOrder, o.firstOrder);
 }
 
 RigDecoderPlugin::FrameParameters RigDecoderPlugin::readParameters() const {

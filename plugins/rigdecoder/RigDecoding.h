@@ -27,6 +27,12 @@ private:
     double coefficients_[kMaxSpeakers][kChannelCount] = {};
 };
 
+// Instruction sets the sums are compiled for. Decoding uses the widest the processor and
+// build support, up to a limit that tests lower to compare every variant.
+enum class SumWidth : int { Sse2, Avx2, Avx512 };
+SumWidth widestSumWidth();
+void limitSumWidth(SumWidth limit);
+
 // Stereo rule: left = (0.5 Y + 0.7071 W) g, right = (0.7071 W - 0.5 Y) g, outputs 3 to 12
 // silent.
 void decodeStereo(const float* const* inputs, float* const* outputs, std::int32_t offset, std::int32_t frames,

@@ -5,6 +5,7 @@
 #include <limits>
 #include <random>
 
+#include "RigDecoding.h"
 #include "RigFixture.h"
 #include "RigTables.h"
 
@@ -38,7 +39,7 @@ std::vector<float> referenceFrame(float rigValue, float blend, float volume, flo
 }
 
 class RigDecodingTest : public LoadedRigTest {
-protected:
+   protected:
     // One frame with the nine inputs given (missing ones 0.0).
     std::vector<float> frame(std::vector<float> in, ProcessMode mode = ProcessMode::Replacing) {
         std::vector<std::vector<float>> inputs;
@@ -92,6 +93,38 @@ TEST_F(RigDecodingTest, EveryFrameMatchesThePlainReferenceForEveryRigAndOrder) {
                     }
                 }
             }
+}
+
+// The kernel itself, in every instruction-set variant this processor runs.
+TEST(BlendedMatrix, EveryVariantMatchesThePlainReference) {
+    std::mt19937 random(13);
+    std::uniform_real_distribution<float> sample(-1.0f, 1.0f);
+    const std::int32_t frames = 150;
+    std::vector<std::vector<float>> in(9, std::vector<float>(frames));
+    for (auto& channel : in)
+        for (auto& s : channel) s = sample(random);
+    std::vector<const float*> inPtr;
+    for (auto& channel : in) inPtr.push_back(channel.data());
+    std::vector<std::vector<float>> out(12, std::vector<float>(frames));
+    std::vector<float*> outPtr;
+    for (auto& channel : out) outPtr.push_back(channel.data());
+    for (int width = 0; width <= static_cast<int>(rig::widestSumWidth()); ++width) {
+        rig::limitSumWidth(static_cast<rig::SumWidth>(width));
+        for (float r : {1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f, 8.0f, 9.0f, 10.0f})
+            for (bool first : {true, false}) {
+                SCOPED_TRACE(testing::Message() << "width " << width << " rig " << r << " first " << first);
+                rig::BlendedMatrix matrix;
+                matrix.prepare(*rig::rigTableFor(r, first), 0.6f);
+                matrix.decode(inPtr.data(), outPtr.data(), 0, frames, 0.9f);
+                for (std::int32_t i = 0; i < frames; ++i) {
+                    float frameIn[9];
+                    for (int c = 0; c < 9; ++c) frameIn[c] = in[c][i];
+                    const auto expected = referenceFrame(r, 0.6f, 0.9f, first ? 1.0f : 0.0f, frameIn);
+                    for (int k = 0; k < 12; ++k) ASSERT_EQ(out[k][i], expected[k]) << "frame " << i << " " << k;
+                }
+            }
+    }
+    rig::limitSumWidth(rig::SumWidth::Avx512);
 }
 
 TEST_F(RigDecodingTest, StereoRuleIgnoresBlendAndOrder) {
