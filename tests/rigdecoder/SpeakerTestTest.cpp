@@ -15,9 +15,9 @@ constexpr std::int32_t kToneFrames = 1000;
 Bytes rampTone() {
     std::vector<std::int16_t> values;
     for (std::int16_t i = 1; i <= kToneFrames; ++i) values.push_back(i);
-    WaveSpec spec;
-    spec.samples = int16Samples(values);
-    return waveFile(spec);
+    WaveFields fields;
+    fields.samples = int16Samples(values);
+    return waveFile(fields);
 }
 
 float toneAt(std::int32_t position) { return static_cast<float>(position + 1) * (1.0f / 32768.0f) * 0.6f; }
@@ -151,7 +151,7 @@ TEST_F(SpeakerTest, RigWithoutSpeakersEndsTheTestAtOnceEvenWithLoop) {
 // Without a tone, or with an empty one, the test ends at once as at the end of a
 // sequence: the host is told and the frame is decoded; no sample is read.
 TEST(SpeakerTestWithoutTone, EndsAtOnceAndDecodes) {
-    WaveSpec empty;
+    WaveFields empty;
     const Bytes emptyTone = waveFile(empty);
     for (const Bytes* file : {static_cast<const Bytes*>(nullptr), &emptyTone}) {
         SCOPED_TRACE(file ? "empty tone" : "no tone");

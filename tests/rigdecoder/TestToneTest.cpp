@@ -21,8 +21,8 @@ const char* const kNoData = "Error in testtone.wav: 'data' tag not found";
 const Bytes kFourSamples = int16Samples({32767, -32768, 0, 16384});
 const std::vector<float> kFourTones = {0.59998f, -0.6f, 0.0f, 0.3f};
 
-WaveSpec with(void (*change)(WaveSpec&)) {
-    WaveSpec s;
+WaveFields with(void (*change)(WaveFields&)) {
+    WaveFields s;
     s.samples = kFourSamples;
     change(s);
     return s;
@@ -30,7 +30,7 @@ WaveSpec with(void (*change)(WaveSpec&)) {
 
 struct ToneCase {
     const char* name;
-    WaveSpec spec;
+    WaveFields fields;
     const char* message;  // null: read without a message
     std::intptr_t length;
     float sampleRateHz;  // the plug-in's rate after the read
@@ -38,28 +38,28 @@ struct ToneCase {
 
 std::vector<ToneCase> cases() {
     return {
-        {"16-bit, 16-byte format", with([](WaveSpec&) {}), nullptr, 4, 22050.0f},
-        {"18-byte format", with([](WaveSpec& s) { s.formatSize = 18; }), nullptr, 4, 22050.0f},
-        {"40-byte format", with([](WaveSpec& s) { s.formatSize = 40; }), nullptr, 4, 22050.0f},
-        {"20-byte format", with([](WaveSpec& s) { s.formatSize = 20; }), kUnknownHeader, 0, 44100.0f},
-        {"fact chunk", with([](WaveSpec& s) { s.extraChunk = "fact"; }), nullptr, 4, 22050.0f},
-        {"LIST chunk", with([](WaveSpec& s) { s.extraChunk = "LIST"; }), kNoData, 0, 22050.0f},
-        {"f chunk other than fact", with([](WaveSpec& s) { s.extraChunk = "fake"; }), kNoData, 0, 22050.0f},
-        {"stereo", with([](WaveSpec& s) { s.channels = 2; }), kNotMono, 0, 44100.0f},
-        {"8-bit", with([](WaveSpec& s) { s.bits = 8; }), kBadBits, 0, 22050.0f},
-        {"24-bit", with([](WaveSpec& s) { s.bits = 24; }), kBadBits, 0, 22050.0f},
-        {"not RIFF", with([](WaveSpec& s) { s.riff = "RIFX"; }), kNotRiff, 0, 44100.0f},
-        {"not WAVE", with([](WaveSpec& s) { s.wave = "AVI "; }), kNotWave, 0, 44100.0f},
-        {"no fmt", with([](WaveSpec& s) { s.fmt = "junk"; }), kNoFormat, 0, 44100.0f},
-        {"no data tag", with([](WaveSpec& s) { s.data = "date"; }), kNoData, 0, 22050.0f},
-        {"empty file", with([](WaveSpec& s) { s.truncateTo = 0; }), kNotRiff, 0, 44100.0f},
-        {"cut in the RIFF size", with([](WaveSpec& s) { s.truncateTo = 6; }), kNotWave, 0, 44100.0f},
-        {"cut after the format size", with([](WaveSpec& s) { s.truncateTo = 20; }), kNotMono, 0, 44100.0f},
-        {"cut before the data size", with([](WaveSpec& s) { s.truncateTo = 40; }), nullptr, 0, 22050.0f},
-        {"data larger than the file", with([](WaveSpec& s) { s.dataSize = 1000000; }), nullptr, 4, 22050.0f},
-        {"huge data size", with([](WaveSpec& s) { s.dataSize = 0xffffffff; }), nullptr, 4, 22050.0f},
-        {"cut inside a sample", with([](WaveSpec& s) { s.truncateTo = 44 + 7; }), nullptr, 3, 22050.0f},
-        {"zero-length data", with([](WaveSpec& s) { s.samples.clear(); }), nullptr, 0, 22050.0f},
+        {"16-bit, 16-byte format", with([](WaveFields&) {}), nullptr, 4, 22050.0f},
+        {"18-byte format", with([](WaveFields& s) { s.formatSize = 18; }), nullptr, 4, 22050.0f},
+        {"40-byte format", with([](WaveFields& s) { s.formatSize = 40; }), nullptr, 4, 22050.0f},
+        {"20-byte format", with([](WaveFields& s) { s.formatSize = 20; }), kUnknownHeader, 0, 44100.0f},
+        {"fact chunk", with([](WaveFields& s) { s.extraChunk = "fact"; }), nullptr, 4, 22050.0f},
+        {"LIST chunk", with([](WaveFields& s) { s.extraChunk = "LIST"; }), kNoData, 0, 22050.0f},
+        {"f chunk other than fact", with([](WaveFields& s) { s.extraChunk = "fake"; }), kNoData, 0, 22050.0f},
+        {"stereo", with([](WaveFields& s) { s.channels = 2; }), kNotMono, 0, 44100.0f},
+        {"8-bit", with([](WaveFields& s) { s.bits = 8; }), kBadBits, 0, 22050.0f},
+        {"24-bit", with([](WaveFields& s) { s.bits = 24; }), kBadBits, 0, 22050.0f},
+        {"not RIFF", with([](WaveFields& s) { s.riff = "RIFX"; }), kNotRiff, 0, 44100.0f},
+        {"not WAVE", with([](WaveFields& s) { s.wave = "AVI "; }), kNotWave, 0, 44100.0f},
+        {"no fmt", with([](WaveFields& s) { s.fmt = "junk"; }), kNoFormat, 0, 44100.0f},
+        {"no data tag", with([](WaveFields& s) { s.data = "date"; }), kNoData, 0, 22050.0f},
+        {"empty file", with([](WaveFields& s) { s.truncateTo = 0; }), kNotRiff, 0, 44100.0f},
+        {"cut in the RIFF size", with([](WaveFields& s) { s.truncateTo = 6; }), kNotWave, 0, 44100.0f},
+        {"cut after the format size", with([](WaveFields& s) { s.truncateTo = 20; }), kNotMono, 0, 44100.0f},
+        {"cut before the data size", with([](WaveFields& s) { s.truncateTo = 40; }), nullptr, 0, 22050.0f},
+        {"data larger than the file", with([](WaveFields& s) { s.dataSize = 1000000; }), nullptr, 4, 22050.0f},
+        {"huge data size", with([](WaveFields& s) { s.dataSize = 0xffffffff; }), nullptr, 4, 22050.0f},
+        {"cut inside a sample", with([](WaveFields& s) { s.truncateTo = 44 + 7; }), nullptr, 3, 22050.0f},
+        {"zero-length data", with([](WaveFields& s) { s.samples.clear(); }), nullptr, 0, 22050.0f},
     };
 }
 
@@ -79,7 +79,7 @@ Bytes fileBytes(const std::string& path) {
 TEST(TestTone, EveryHeaderVariantGivesItsMessageOrItsTone) {
     for (const auto& c : cases()) {
         SCOPED_TRACE(c.name);
-        const Bytes file = waveFile(c.spec);
+        const Bytes file = waveFile(c.fields);
         RigPlugin rig(&file);
         ASSERT_TRUE(rig.host.loaded()) << rig.host.error();
         ASSERT_NE(rig.host.instantiate(), nullptr);
@@ -97,7 +97,7 @@ TEST(TestTone, EveryHeaderVariantGivesItsMessageOrItsTone) {
 }
 
 TEST(TestTone, SixteenBitSamplesAreScaledToSixTenths) {
-    const Bytes file = waveFile(with([](WaveSpec&) {}));
+    const Bytes file = waveFile(with([](WaveFields&) {}));
     RigPlugin rig(&file);
     ASSERT_NE(rig.host.instantiateAndStart(), nullptr);
     const auto tone = playedTone(rig, 4);
@@ -108,11 +108,11 @@ TEST(TestTone, SixteenBitSamplesAreScaledToSixTenths) {
 
 TEST(TestTone, ThirtyTwoBitSamplesAreFloatsWhateverTheFormatTag) {
     for (std::uint16_t tag : {1, 3}) {
-        WaveSpec spec;
-        spec.bits = 32;
-        spec.formatTag = tag;
-        spec.samples = float32Samples({0.5f, -1.0f, 2.0f});
-        const Bytes file = waveFile(spec);
+        WaveFields fields;
+        fields.bits = 32;
+        fields.formatTag = tag;
+        fields.samples = float32Samples({0.5f, -1.0f, 2.0f});
+        const Bytes file = waveFile(fields);
         RigPlugin rig(&file);
         ASSERT_NE(rig.host.instantiateAndStart(), nullptr);
         EXPECT_EQ(rig.toneLength(), 3);
@@ -121,7 +121,7 @@ TEST(TestTone, ThirtyTwoBitSamplesAreFloatsWhateverTheFormatTag) {
 }
 
 TEST(TestTone, SamplesTheFileDoesNotHoldAreNotPlayed) {
-    const Bytes file = waveFile(with([](WaveSpec& s) { s.truncateTo = 44 + 7; }));
+    const Bytes file = waveFile(with([](WaveFields& s) { s.truncateTo = 44 + 7; }));
     RigPlugin rig(&file);
     ASSERT_NE(rig.host.instantiateAndStart(), nullptr);
     const auto tone = playedTone(rig, 4);  // three samples, then speaker 2's turn
@@ -153,7 +153,7 @@ TEST(TestTone, MissingFileNamesTheFullPathItLookedFor) {
 
 #if !defined(_WIN32)
 TEST(TestTone, MessagesGoToStandardErrorOnLinux) {
-    const Bytes file = waveFile(with([](WaveSpec& s) { s.channels = 2; }));
+    const Bytes file = waveFile(with([](WaveFields& s) { s.channels = 2; }));
     RigPlugin rig(&file);
     testing::internal::CaptureStderr();
     AEffect* effect = rig.host.instantiate();
@@ -164,7 +164,7 @@ TEST(TestTone, MessagesGoToStandardErrorOnLinux) {
 #endif
 
 TEST(TestTone, HostSampleRateReplacesTheFilesRate) {
-    const Bytes file = waveFile(with([](WaveSpec&) {}));
+    const Bytes file = waveFile(with([](WaveFields&) {}));
     RigPlugin rig(&file);
     ASSERT_NE(rig.host.instantiate(), nullptr);
     EXPECT_EQ(rig.sampleRate(), 22050.0f);

@@ -20,7 +20,7 @@ void putTag(Bytes& b, const std::string& tag) {
 
 }  // namespace
 
-Bytes waveFile(const WaveSpec& s) {
+Bytes waveFile(const WaveFields& s) {
     Bytes b;
     putTag(b, s.riff);
     put32(b, 0);  // RIFF size: not read

@@ -7,7 +7,7 @@
 
 using Bytes = std::vector<unsigned char>;
 
-struct WaveSpec {
+struct WaveFields {
     std::string riff = "RIFF", wave = "WAVE", fmt = "fmt ", data = "data";
     std::uint32_t formatSize = 16;  // 16, 18 or 40 write the matching extension bytes
     std::uint16_t formatTag = 1;
@@ -20,6 +20,6 @@ struct WaveSpec {
     std::size_t truncateTo = static_cast<std::size_t>(-1);
 };
 
-Bytes waveFile(const WaveSpec& spec);
+Bytes waveFile(const WaveFields& fields);
 Bytes int16Samples(const std::vector<std::int16_t>& values);
 Bytes float32Samples(const std::vector<float>& values);
