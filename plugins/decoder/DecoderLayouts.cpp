@@ -1,6 +1,7 @@
 #include "DecoderLayouts.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace decoder {
 
@@ -152,7 +153,22 @@ inline __attribute__((always_inline)) void storeChunk(const OutputChunk& r, int 
     }
 }
 
-// One chunk loop for every layout; compiled twice below.
+inline __attribute__((always_inline)) void decodeChunk(Layout layout, const LayoutGains& gains,
+                                                       const float* const* inputs, float* const* outputs,
+                                                       std::int32_t start, std::int32_t n, bool accumulate,
+                                                       InputChunk& chunk, OutputChunk& result) {
+    loadChunk(inputs, start, n, accumulate, layout == Layout::Cube, chunk);
+    if (layout == Layout::Cube)
+        cubeChunk(chunk, n, result);
+    else if (layout == Layout::Mono)
+        monoChunk(chunk, n, result);
+    else
+        horizontalChunk(gains, chunk, n, result);
+    storeChunk(result, gains.outputCount, outputs, start, n, accumulate);
+}
+
+// One chunk loop for every layout, compiled once per instruction set below. Full chunks
+// get a constant frame count, which lets the compiler drop the loop tails.
 inline __attribute__((always_inline)) void decodeBody(Layout layout, const float* const* inputs, float* const* outputs,
                                                       std::int32_t offset, std::int32_t frames, bool accumulate) {
     const LayoutGains& gains = kLayouts[static_cast<int>(layout)];
@@ -161,38 +177,58 @@ inline __attribute__((always_inline)) void decodeBody(Layout layout, const float
     for (std::int32_t done = 0; done < frames; done += kChunkFrames) {
         const std::int32_t start = offset + done;
         const std::int32_t n = std::min(kChunkFrames, frames - done);
-        loadChunk(inputs, start, n, accumulate, layout == Layout::Cube, chunk);
-        if (layout == Layout::Cube)
-            cubeChunk(chunk, n, result);
-        else if (layout == Layout::Mono)
-            monoChunk(chunk, n, result);
+        if (n == kChunkFrames)
+            decodeChunk(layout, gains, inputs, outputs, start, kChunkFrames, accumulate, chunk, result);
         else
-            horizontalChunk(gains, chunk, n, result);
-        storeChunk(result, gains.outputCount, outputs, start, n, accumulate);
+            decodeChunk(layout, gains, inputs, outputs, start, n, accumulate, chunk, result);
     }
 }
 
-void decodeNarrow(Layout layout, const float* const* inputs, float* const* outputs, std::int32_t offset,
-                  std::int32_t frames, bool accumulate) {
+void decodeSse2(Layout layout, const float* const* inputs, float* const* outputs, std::int32_t offset,
+                std::int32_t frames, bool accumulate) {
     decodeBody(layout, inputs, outputs, offset, frames, accumulate);
 }
 
-// On x86-64 Linux the same loop also exists compiled for AVX2 (four doubles per
-// instruction), chosen at run time. It does the same IEEE operations in the same order
-// (no fused multiply-add), so the results are equal. Windows builds keep SSE2 only: their
-// compiler does not align 32-byte stack spills.
+// On x86-64 Linux the same loop also exists compiled for AVX2 and AVX-512 (four and eight
+// doubles per instruction), chosen at run time by what the processor has. All do the same
+// IEEE operations in the same order (never fused), so their results are equal. Windows
+// builds keep SSE2 only: their compiler does not align wide stack spills.
 #if defined(__x86_64__) && !defined(_WIN32)
 #define ORVA_DECODER_WIDE 1
-__attribute__((target("avx2"))) void decodeWide(Layout layout, const float* const* inputs, float* const* outputs,
+__attribute__((target("avx2"))) void decodeAvx2(Layout layout, const float* const* inputs, float* const* outputs,
                                                 std::int32_t offset, std::int32_t frames, bool accumulate) {
     decodeBody(layout, inputs, outputs, offset, frames, accumulate);
 }
 
-bool hasWideDecode() {
-    static const bool available = __builtin_cpu_supports("avx2");
-    return available;
+__attribute__((target("avx512f", "prefer-vector-width=512"))) void decodeAvx512(Layout layout,
+                                                                                const float* const* inputs,
+                                                                                float* const* outputs,
+                                                                                std::int32_t offset,
+                                                                                std::int32_t frames, bool accumulate) {
+    decodeBody(layout, inputs, outputs, offset, frames, accumulate);
 }
 #endif
+
+using DecodeFunction = void (*)(Layout, const float* const*, float* const*, std::int32_t, std::int32_t, bool);
+
+DecodeWidth processorWidth() {
+#if ORVA_DECODER_WIDE
+    if (__builtin_cpu_supports("avx512f")) return DecodeWidth::Avx512;
+    if (__builtin_cpu_supports("avx2")) return DecodeWidth::Avx2;
+#endif
+    return DecodeWidth::Sse2;
+}
+
+std::atomic<int> widthLimit{static_cast<int>(DecodeWidth::Avx512)};
+
+DecodeFunction decodeFor(int width) {
+#if ORVA_DECODER_WIDE
+    if (width == static_cast<int>(DecodeWidth::Avx512)) return decodeAvx512;
+    if (width == static_cast<int>(DecodeWidth::Avx2)) return decodeAvx2;
+#endif
+    (void)width;
+    return decodeSse2;
+}
 
 }  // namespace
 
@@ -208,16 +244,19 @@ Layout layoutForValue(float value) {
     return Layout::Cube;
 }
 
+DecodeWidth widestDecodeWidth() {
+    static const DecodeWidth available = processorWidth();
+    return available;
+}
+
+void limitDecodeWidth(DecodeWidth limit) { widthLimit.store(static_cast<int>(limit), std::memory_order_relaxed); }
+
 const LayoutGains& gainsFor(Layout layout) { return kLayouts[static_cast<int>(layout)]; }
 
 void decodeFrames(Layout layout, const float* const* inputs, float* const* outputs, std::int32_t offset,
                   std::int32_t frames, bool accumulate) {
-#if ORVA_DECODER_WIDE
-    if (hasWideDecode())
-        decodeWide(layout, inputs, outputs, offset, frames, accumulate);
-    else
-#endif
-        decodeNarrow(layout, inputs, outputs, offset, frames, accumulate);
+    const int width = std::min(static_cast<int>(widestDecodeWidth()), widthLimit.load(std::memory_order_relaxed));
+    decodeFor(width)(layout, inputs, outputs, offset, frames, accumulate);
     if (!accumulate)
         for (int k = gainsFor(layout).outputCount; k < kMaxOutputs; ++k)
             std::fill(outputs[k] + offset, outputs[k] + offset + frames, 0.0f);

@@ -38,4 +38,10 @@ const LayoutGains& gainsFor(Layout layout);
 void decodeFrames(Layout layout, const float* const* inputs, float* const* outputs, std::int32_t offset,
                   std::int32_t frames, bool accumulate);
 
+// Instruction sets the decode is compiled for. Decoding uses the widest the processor and
+// build support, up to a limit that tests lower to compare every variant.
+enum class DecodeWidth : int { Sse2, Avx2, Avx512 };
+DecodeWidth widestDecodeWidth();
+void limitDecodeWidth(DecodeWidth limit);
+
 }  // namespace decoder
