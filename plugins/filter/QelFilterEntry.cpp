@@ -1,0 +1,4 @@
+#include "PluginEntry.h"
+#include "QelFilter.h"
+
+AudioEffect* createEffectInstance(audioMasterCallback audioMaster) { return new Qel_Filter(audioMaster); }

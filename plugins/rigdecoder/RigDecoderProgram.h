@@ -1,0 +1,9 @@
+// The rig decoder's single program record: its six parameter values and its name.
+#pragma once
+
+struct RigDecoderProgram {
+    static constexpr int kNameSize = 24;  // including the terminating NUL
+    // Stereo, half-way blend, volume 1.0 (0 dB), second order, test off, no loop.
+    float values[6] = {0.0f, 0.5f, 1.0f, 0.0f, 0.0f, 0.0f};
+    char name[kNameSize] = "";
+};
