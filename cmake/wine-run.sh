@@ -4,7 +4,10 @@
 arch="$1"
 shift
 export WINEDEBUG="${WINEDEBUG:--all}"
+# No Mono or Gecko: their install prompts would stall a headless prefix set-up.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 export WINEPREFIX="${ORVA_WINE_PREFIXES:-$HOME/.cache/orva-wine}/win$arch"
+mkdir -p "$(dirname "$WINEPREFIX")"
 if [ "$arch" = 64 ]; then
   export WINEARCH=win64
   loader=/usr/lib/wine/wine64

@@ -143,7 +143,6 @@ float TestHost::getParameter(std::int32_t index) { return effect_ ? effect_->get
 TextResult TestHost::readText(std::int32_t opcode, std::int32_t index, std::size_t maxLength) {
     TextResult result;
     std::vector<unsigned char> buffer(maxLength + 1 + 256, kTextFill);
-    buffer[0] = 0;  // hosts hand over an empty string; a plug-in that writes nothing reads as ""
     dispatch(opcode, index, 0, buffer.data(), 0.0f);
     for (std::size_t i = 0; i <= maxLength; ++i) {
         if (buffer[i] == 0) {
@@ -154,6 +153,9 @@ TextResult TestHost::readText(std::int32_t opcode, std::int32_t index, std::size
     }
     for (std::size_t i = maxLength + 1; i < buffer.size(); ++i)
         if (buffer[i] != kTextFill) result.overrun = true;
+    result.untouched = true;
+    for (unsigned char byte : buffer)
+        if (byte != kTextFill) result.untouched = false;
     if (!result.terminated) result.text.assign(reinterpret_cast<char*>(buffer.data()), maxLength + 1);
     return result;
 }

@@ -46,6 +46,7 @@ struct TextResult {
     std::string text;
     bool terminated = false;  // a NUL within the allowed length
     bool overrun = false;     // a byte beyond the allowed length (plus its NUL) was written
+    bool untouched = false;   // the plug-in wrote nothing at all
 };
 
 struct BlockResult {

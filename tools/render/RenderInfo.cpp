@@ -33,11 +33,17 @@ std::string flagNames(std::int32_t flags) {
     return text.empty() ? "none" : text;
 }
 
+// A text as a host shows it: what the plug-in wrote, or nothing when it wrote nothing.
+std::string hostText(testhost::TestHost& host, std::int32_t opcode, std::int32_t index) {
+    auto result = host.readText(opcode, index, kTextLimit);
+    return result.untouched ? "" : result.text;
+}
+
 std::string programNameAt(testhost::TestHost& host, std::int32_t index) {
     char name[kTextLimit + 1] = "";
     if (host.dispatch(effGetProgramNameIndexed, index, -1, name) == 1) return name;
     host.dispatch(effSetProgram, 0, index);
-    return host.readText(effGetProgramName, 0, kTextLimit).text;
+    return hostText(host, effGetProgramName, 0);
 }
 
 }  // namespace
@@ -86,7 +92,7 @@ std::int32_t findParameter(testhost::TestHost& host, const std::string& nameOrIn
     };
     std::int32_t loose = -1;
     for (std::int32_t i = 0; i < count; ++i) {
-        std::string name = host.readText(effGetParamName, i, kTextLimit).text;
+        std::string name = hostText(host, effGetParamName, i);
         if (name == nameOrIndex) return i;
         if (loose < 0 && lower(trimmed(name)) == lower(trimmed(nameOrIndex))) loose = i;
     }
@@ -97,9 +103,7 @@ std::int32_t findParameter(testhost::TestHost& host, const std::string& nameOrIn
 int runInfo(const std::string& library) {
     auto host = loadPlugin(library);
     AEffect* e = host->effect();
-    auto text = [&](std::int32_t opcode, std::int32_t index = 0) {
-        return host->readText(opcode, index, kTextLimit).text;
-    };
+    auto text = [&](std::int32_t opcode, std::int32_t index = 0) { return hostText(*host, opcode, index); };
     std::printf("library:    %s\n", library.c_str());
     std::printf("unique id:  %s (0x%08x)\n", fourCharText(e->uniqueID).c_str(),
                 static_cast<unsigned>(e->uniqueID));
