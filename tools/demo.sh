@@ -14,7 +14,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 render() { "$bin/render" run "$@"; }
-levels() { printf '%-44s' "$1"; "$bin/wav_rms" "$2" "${@:3}"; }
+levels() { printf '%-20s' "$1"; "$bin/wav_rms" "$2" "${@:3}"; }
 
 "$bin/demo_signal" "$work/stereo.wav" 1
 echo "Input: 1 s of stereo at 48 kHz, 220 Hz left and 330 Hz right, -12 dBFS each."
@@ -27,7 +27,7 @@ for az in 1.0 0.75 0.5 0.25; do
     --set "Left Az=$az" --set "Rht Az=$az"
   levels "   Az $deg degrees" "$work/pan_$az.wav" W X Y Z
 done
-echo "   (front: X carries the source; 90 degrees clockwise: Y, negative, carries it)"
+echo "   (inv: opposite polarity to W. X in phase: front, X inv: behind, Y in phase: left, Y inv: right)"
 echo
 
 echo "2. orva_field: the front scene turned a quarter turn about Z (Angle1 0.25)"
@@ -35,9 +35,10 @@ render "$dist/orva_field.so" "$work/pan_1.0.wav" "$work/field.wav" --set Angle1=
 levels "   rotated" "$work/field.wav" W X Y Z
 echo
 
-echo "3. orva_zoom: the turned scene pushed towards the front (Zoom 1.0) and away (0.0)"
-for zoom in 1.0 0.0; do
-  render "$dist/orva_zoom.so" "$work/field.wav" "$work/zoom_$zoom.wav" --set Azimuth=0 --set Zoom=$zoom
+echo "3. orva_zoom: the turned scene pushed towards the right (Zoom 0), neutral (0.5) and away (1)"
+for zoom in 0 0.5 1; do
+  render "$dist/orva_zoom.so" "$work/field.wav" "$work/zoom_$zoom.wav" \
+    --set Azimuth=0.25 --set Elevation=0.25 --set Zoom=$zoom
   levels "   Zoom $zoom" "$work/zoom_$zoom.wav" W X Y Z
 done
 
@@ -45,6 +46,7 @@ decoder=$dist/test-only/orva_decoder.so
 if [ -f "$decoder" ]; then
   echo
   echo "4. first-order decoder: the front scene decoded to the Cube"
-  render "$decoder" "$work/pan_1.0.wav" "$work/cube.wav" ${ORVA_DEMO_CUBE_SETTINGS:-}
+  render "$decoder" "$work/pan_1.0.wav" "$work/cube.wav" --set Layout=0
+  echo "   (lower front-left, front-right, back-right, back-left, then the upper four)"
   levels "   speakers" "$work/cube.wav" 1 2 3 4 5 6 7 8
 fi
