@@ -1,7 +1,7 @@
 #include "EmbeddedBitmaps.h"
 
 namespace {
-constexpr std::size_t kMaxTables = 16;
+constexpr std::size_t kMaxTables = 64;
 
 struct Registry {
     const EmbeddedBitmap* tables[kMaxTables];
@@ -28,7 +28,8 @@ bool registerEmbeddedBitmaps(const EmbeddedBitmap* table, std::size_t count) {
 
 const EmbeddedBitmap* findEmbeddedBitmap(int resourceId) {
     const Registry& r = registry();
-    for (std::size_t t = 0; t < r.used; ++t)
+    // Newest table first, so a later registration of an identifier takes precedence.
+    for (std::size_t t = r.used; t-- > 0;)
         for (std::size_t i = 0; i < r.counts[t]; ++i)
             if (r.tables[t][i].resourceId == resourceId) return &r.tables[t][i];
     return nullptr;
