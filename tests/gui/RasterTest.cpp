@@ -154,7 +154,7 @@ TEST(Raster, PolygonsAndPolylinesOfMoreThanThirtyPointsDraw) {
     for (int count : {3, 30, 31, 64}) {
         std::vector<Point> ring;
         for (int i = 0; i < count; ++i) {
-            const double a = 2 * M_PI * i / count;
+            const double a = 6.283185307179586 * i / count;
             ring.push_back(Point(int(std::lround(20 + 15 * std::cos(a))), int(std::lround(20 + 15 * std::sin(a)))));
         }
         Surface filled, outline;
