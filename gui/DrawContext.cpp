@@ -58,23 +58,18 @@ void DrawContext::releasePoints(Point* points, Point* fixed) {
     if (points != fixed) delete[] points;
 }
 
-void DrawContext::drawPolyline(const Point* points, int count) {
+void DrawContext::withOffsetPoints(const Point* points, int count, void (Canvas::*draw)(const Point*, int)) {
     if (!device || !points || count <= 0) return;
     Point fixed[kFixedPoints];
     Point* shifted = offsetPoints(points, count, fixed);
     if (!shifted) return;
-    device->polyline(shifted, count);
+    (device->*draw)(shifted, count);
     releasePoints(shifted, fixed);
 }
 
-void DrawContext::fillPolygon(const Point* points, int count) {
-    if (!device || !points || count <= 0) return;
-    Point fixed[kFixedPoints];
-    Point* shifted = offsetPoints(points, count, fixed);
-    if (!shifted) return;
-    device->fillPolygon(shifted, count);
-    releasePoints(shifted, fixed);
-}
+void DrawContext::drawPolyline(const Point* points, int count) { withOffsetPoints(points, count, &Canvas::polyline); }
+
+void DrawContext::fillPolygon(const Point* points, int count) { withOffsetPoints(points, count, &Canvas::fillPolygon); }
 
 void DrawContext::setLineStyle(int style) {
     lineStyle = style == 1 ? 1 : 0;

@@ -83,6 +83,8 @@ protected:
     // (null when it cannot be allocated). Release with releasePoints.
     Point* offsetPoints(const Point* points, int count, Point* fixed);
     static void releasePoints(Point* points, Point* fixed);
+    // Draws the points with the offset applied; nothing when they cannot be copied.
+    void withOffsetPoints(const Point* points, int count, void (Canvas::*draw)(const Point*, int));
     void applyPen();
 
     Point windowOrigin;

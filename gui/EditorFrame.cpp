@@ -4,6 +4,7 @@
 
 #include "Bitmap.h"
 #include "DrawContext.h"
+#include "EditBoxColours.h"
 #include "EditorWindowClass.h"
 #include "GuiEditor.h"
 #include "KnobMode.h"
@@ -282,4 +283,7 @@ void EditorFrame::WindowLink::windowDestroyed() {
     frame.window = nullptr;
 }
 
-bool EditorFrame::WindowLink::editBoxColours(Colour&, Colour&) { return false; }
+bool EditorFrame::WindowLink::editBoxColours(Colour& text, Colour& back) {
+    auto* source = dynamic_cast<EditBoxColourSource*>(frame.focusView);
+    return source && source->editBoxColours(text, back);
+}

@@ -129,6 +129,10 @@ int cursorKind(platform::NativeWindow* w) {
     return int(static_cast<int*>(w->cursor) - cursorSlots);
 }
 
+bool editBoxColours(platform::NativeWindow* w, Colour& text, Colour& back) {
+    return alive(w) && w->client && w->client->editBoxColours(text, back);
+}
+
 bool classRegistered(const std::string& name) { return state().classes.count(name) != 0; }
 int classRegistrations() { return state().registrations; }
 int classUnregistrations() { return state().unregistrations; }

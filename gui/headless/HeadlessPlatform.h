@@ -55,6 +55,8 @@ void postClick(platform::NativeWindow* window, Point client);
 // The host destroys the window from outside.
 void destroyFromOutside(platform::NativeWindow* window);
 int cursorKind(platform::NativeWindow* window);  // 0 = the default arrow
+// The colours the window's client gives a native edit box (false: the box's defaults).
+bool editBoxColours(platform::NativeWindow* window, Colour& text, Colour& back);
 
 // Window classes.
 bool classRegistered(const std::string& name);

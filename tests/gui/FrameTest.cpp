@@ -8,6 +8,7 @@
 #include "Bitmap.h"
 #include "BmpEncode.h"
 #include "DrawContext.h"
+#include "EditBoxColours.h"
 #include "EditorFrame.h"
 #include "EditorWindowClass.h"
 #include "HeadlessPlatform.h"
@@ -278,4 +279,31 @@ TEST(FrameWithoutParent, HasNoWindowAndNeverDraws) {
     frame.addView(v);
     frame.idle();
     EXPECT_EQ(v->draws, 0);
+}
+
+namespace {
+class EditingView : public View, public EditBoxColourSource {
+public:
+    using View::View;
+    bool editBoxColours(Colour& text, Colour& back) override {
+        text = colours::yellow;
+        back = colours::blue;
+        return true;
+    }
+};
+
+}  // namespace
+
+TEST_F(FrameTest, EditBoxColoursComeFromTheFocusView) {
+    auto* field = new EditingView(Rect(0, 0, 20, 10));
+    frame->addView(field);
+    ProbeView* plain = add(Rect(30, 0, 40, 10), "plain");
+    Colour text, back;
+    EXPECT_FALSE(headless::editBoxColours(window, text, back));
+    frame->setFocusView(plain);
+    EXPECT_FALSE(headless::editBoxColours(window, text, back));
+    frame->setFocusView(field);
+    ASSERT_TRUE(headless::editBoxColours(window, text, back));
+    EXPECT_TRUE(text.sameRgb(colours::yellow));
+    EXPECT_TRUE(back.sameRgb(colours::blue));
 }

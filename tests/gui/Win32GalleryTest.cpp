@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "GalleryPlugin.h"
+#include "GalleryHostChecks.h"
 #include "GalleryReference.h"
 #include "PngWriter.h"
 #include "TestHost.h"
@@ -107,14 +108,9 @@ protected:
         ReleaseDC(hwnd, windowDc);
         return out;
     }
-    std::vector<float> values() {
-        std::vector<float> v;
-        for (int i = 0; i < kGalleryParamCount; ++i) v.push_back(host.getParameter(i));
-        return v;
-    }
     bool matchesReference() {
         lastCapture = capture();
-        lastComparison = compareWithReference(lastCapture, renderGalleryReference(values()), galleryTextAreas());
+        lastComparison = compareWithReference(lastCapture, renderGalleryReference(galleryValues(host)), galleryTextAreas());
         return lastComparison.sameSize && lastComparison.exactMismatches == 0 &&
                lastComparison.textMeanDifference <= kTextTolerance;
     }
@@ -156,11 +152,7 @@ protected:
 }  // namespace
 
 TEST_F(Win32Gallery, OpensInTheHostWindowAndMatchesTheHeadlessRendering) {
-    ERect* rect = nullptr;
-    ASSERT_EQ(host.dispatch(effEditGetRect, 0, 0, &rect), 1);
-    ASSERT_NE(rect, nullptr);
-    EXPECT_EQ(rect->right - rect->left, kGalleryWidthPx);
-    EXPECT_EQ(rect->bottom - rect->top, kGalleryHeightPx);
+    expectGalleryEditorSize(host);
     openEditor(host);
     writePng(capturePath("gallery_win32"), lastCapture);
     EXPECT_EQ(lastComparison.exactMismatches, 0) << lastComparison.describe();
@@ -176,22 +168,10 @@ TEST_F(Win32Gallery, ClicksThroughSendInputAreRouted) {
     openEditor(host);
     // Modifier keys are left out here: Wine under an X server without a window manager
     // does not pass injected key state on reliably (the headless and X11 tests cover them).
-    struct Case {
-        int h, v;
-        GalleryParam param;
-        float expected;
-    };
-    const Case cases[] = {{32, 32, kStripFrame, 0.25f},
-                          {84, 26, kToggle, 1.0f},
-                          {130, 20, kSwatchClicks, 0.1f},
-                          {190, 50, kCornerClicks, 0.1f}};
-    for (const Case& c : cases) {
+    for (const GalleryClick& c : galleryClicks()) {
         host.clearCalls();
         clickAt(c.h, c.v);
-        EXPECT_FLOAT_EQ(host.getParameter(c.param), c.expected) << c.h << "," << c.v;
-        ASSERT_EQ(host.callsWith(audioMasterAutomate).size(), 1u) << c.h << "," << c.v;
-        EXPECT_EQ(host.callsWith(audioMasterAutomate)[0].index, c.param);
-        EXPECT_TRUE(host.editGesturesBalanced());
+        expectClickStored(host, c);
     }
     EXPECT_FLOAT_EQ(host.getParameter(kCornerClicks), 0.1f);
     ASSERT_TRUE(idleUntil([&] { return matchesReference(); })) << lastComparison.describe();

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "GalleryPlugin.h"
+#include "GalleryHostChecks.h"
 #include "GalleryReference.h"
 #include "PngWriter.h"
 #include "TestHost.h"
@@ -69,14 +70,9 @@ protected:
         XDestroyImage(image);
         return out;
     }
-    std::vector<float> values() {
-        std::vector<float> v;
-        for (int i = 0; i < kGalleryParamCount; ++i) v.push_back(host.getParameter(i));
-        return v;
-    }
     bool matchesReference() {
         lastCapture = capture();
-        lastComparison = compareWithReference(lastCapture, renderGalleryReference(values()), galleryTextAreas());
+        lastComparison = compareWithReference(lastCapture, renderGalleryReference(galleryValues(host)), galleryTextAreas());
         // One rasteriser draws both: the text matches exactly too.
         return lastComparison.sameSize && lastComparison.exactMismatches == 0 && lastComparison.textMeanDifference == 0;
     }
@@ -124,11 +120,7 @@ protected:
 }  // namespace
 
 TEST_F(X11Gallery, OpensInTheHostWindowAndMatchesTheHeadlessRendering) {
-    ERect* rect = nullptr;
-    ASSERT_EQ(host.dispatch(effEditGetRect, 0, 0, &rect), 1);
-    ASSERT_NE(rect, nullptr);
-    EXPECT_EQ(rect->right - rect->left, kGalleryWidthPx);
-    EXPECT_EQ(rect->bottom - rect->top, kGalleryHeightPx);
+    expectGalleryEditorSize(host);
     openEditor();
     writePng(capturePath("gallery_x11"), lastCapture);
     EXPECT_EQ(lastComparison.exactMismatches, 0) << lastComparison.describe();
@@ -136,26 +128,15 @@ TEST_F(X11Gallery, OpensInTheHostWindowAndMatchesTheHeadlessRendering) {
 
 TEST_F(X11Gallery, ClicksThroughTheServerAreRouted) {
     openEditor();
-    struct Case {
-        int h, v;
-        bool control;
-        GalleryParam param;
-        float expected;
-    };
-    const Case cases[] = {{32, 32, false, kStripFrame, 0.25f},
-                          {84, 26, false, kToggle, 1.0f},
-                          {130, 20, false, kSwatchClicks, 0.1f},
-                          {190, 50, false, kCornerClicks, 0.1f},
-                          {130, 20, true, kSwatchClicks, 0.0f}};
-    for (const Case& c : cases) {
+    std::vector<std::pair<GalleryClick, bool>> cases;
+    for (const GalleryClick& c : galleryClicks()) cases.push_back({c, false});
+    cases.push_back({{130, 20, kSwatchClicks, 0.0f}, true});  // Control-click resets: buttons exactly 17
+    for (const auto& [c, control] : cases) {
         host.clearCalls();
         const float before = host.getParameter(c.param);
-        clickAt(c.h, c.v, c.control);
+        clickAt(c.h, c.v, control);
         ASSERT_TRUE(idleUntil([&] { return host.getParameter(c.param) != before; })) << c.h << "," << c.v;
-        EXPECT_FLOAT_EQ(host.getParameter(c.param), c.expected);
-        ASSERT_EQ(host.callsWith(audioMasterAutomate).size(), 1u);
-        EXPECT_EQ(host.callsWith(audioMasterAutomate)[0].index, c.param);
-        EXPECT_TRUE(host.editGesturesBalanced());
+        expectClickStored(host, c);
     }
     EXPECT_FLOAT_EQ(host.getParameter(kCornerClicks), 0.1f);
     ASSERT_TRUE(idleUntil([&] { return matchesReference(); })) << lastComparison.describe();
