@@ -15,6 +15,15 @@ namespace {
 
 Display* connection = nullptr;
 int pumpDepth = 0;
+XErrorHandler previousErrorHandler = nullptr;
+
+// Errors on our own connection (a request on a window the host has already destroyed)
+// are dropped instead of ending the host through Xlib's default handler; errors of other
+// connections go to the handler that was installed before.
+int onXError(Display* dpy, XErrorEvent* error) {
+    if (dpy == connection) return 0;
+    return previousErrorHandler ? previousErrorHandler(dpy, error) : 0;
+}
 
 // A rasteriser canvas on a window's back buffer that presents it when the context ends.
 class WindowCanvas : public RasterCanvas {
@@ -54,7 +63,10 @@ void forget(platform::NativeWindow* w) {
 namespace x11 {
 
 Display* display() {
-    if (!connection) connection = XOpenDisplay(nullptr);
+    if (!connection) {
+        connection = XOpenDisplay(nullptr);
+        if (connection) previousErrorHandler = XSetErrorHandler(onXError);
+    }
     return connection;
 }
 
@@ -62,6 +74,9 @@ void closeDisplayIfUnused() {
     if (connection && windows().empty()) {
         XCloseDisplay(connection);
         connection = nullptr;
+        // Put the earlier handler back unless someone replaced ours meanwhile.
+        const XErrorHandler current = XSetErrorHandler(previousErrorHandler);
+        if (current != onXError) XSetErrorHandler(current);
     }
 }
 

@@ -224,3 +224,17 @@ TEST_F(Win32Gallery, TwoInstancesShareOneWindowClass) {
     second.close();
     DestroyWindow(secondParent);
 }
+
+// The host may destroy its window (and with it the editor's) before effEditClose, with
+// or without idling in between.
+TEST_F(Win32Gallery, HostDestroyingItsWindowFirstIsSurvived) {
+    for (int idlesBetween : {0, 5}) {
+        openEditor(host);
+        DestroyWindow(parent);
+        pumpMessages();
+        for (int i = 0; i < idlesBetween; ++i) host.dispatch(effEditIdle);
+        host.dispatch(effEditClose);
+        parent = createParentWindow();
+    }
+    openEditor(host);
+}

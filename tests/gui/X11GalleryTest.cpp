@@ -159,3 +159,19 @@ TEST_F(X11Gallery, CloseRemovesTheWindowAndReopenShowsCurrentValues) {
     XSync(display, False);
     EXPECT_EQ(childCount(), 0);
 }
+
+// The host may destroy its window (and with it the editor's) before effEditClose, with
+// or without idling in between.
+TEST_F(X11Gallery, HostDestroyingItsWindowFirstIsSurvived) {
+    for (int idlesBetween : {0, 5}) {
+        openEditor();
+        XDestroyWindow(display, parent);
+        XSync(display, False);
+        for (int i = 0; i < idlesBetween; ++i) host.dispatch(effEditIdle);
+        host.dispatch(effEditClose);
+        parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 320, 220, 0, 0, 0x808080);
+        XMapWindow(display, parent);
+        XSync(display, False);
+    }
+    openEditor();
+}
