@@ -150,13 +150,13 @@ void DrawContext::setFont(int id, int sizePx, int style) {
     if (id < 0 || id >= kFontCount) id = 0;
     fontId = id;
     fontSize = sizePx > 0 ? sizePx : defaultFontHeight(id);
-    FontSpec spec;
-    spec.id = id;
-    spec.heightPx = fontSize;
-    spec.bold = (style & kBold) || id == 0;
-    spec.italic = (style & kItalic) != 0;
-    spec.underline = (style & kUnderline) != 0;
-    if (device) device->selectFont(spec);
+    FontSpec font;
+    font.id = id;
+    font.heightPx = fontSize;
+    font.bold = (style & kBold) || id == 0;
+    font.italic = (style & kItalic) != 0;
+    font.underline = (style & kUnderline) != 0;
+    if (device) device->selectFont(font);
 }
 
 int DrawContext::textWidth(const char* text) { return device && text ? device->textWidth(text) : 0; }

@@ -129,9 +129,9 @@ void GdiCanvas::fillPie(const Rect& box, Point start, Point end) {
 
 void GdiCanvas::setPixel(Point p, Colour colour) { SetPixel(dc, p.h, p.v, toColorRef(colour)); }
 
-void GdiCanvas::selectFont(const FontSpec& spec) {
-    const bool symbol = spec.id == 7;
-    HFONT created = CreateFontA(-spec.heightPx, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, spec.italic, spec.underline,
+void GdiCanvas::selectFont(const FontSpec& wanted) {
+    const bool symbol = wanted.id == 7;
+    HFONT created = CreateFontA(-wanted.heightPx, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, wanted.italic, wanted.underline,
                                 FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                 symbol ? FF_DECORATIVE : (FF_SWISS | VARIABLE_PITCH), symbol ? "Symbol" : "Arial");
     if (!created) return;
