@@ -25,9 +25,9 @@ EditorFrame::~EditorFrame() {
         if (!savedCursor) savedCursor = platform::currentCursor(window);
         platform::applyCursor(window, savedCursor);
     }
-    removeAllViews(true);
-    if (modalView) modalView->onRemoved(this);
+    // The modal view is not owned and may be one of the views released below.
     modalView = nullptr;
+    removeAllViews(true);
     if (background) background->release();
     background = nullptr;
     if (window) platform::destroyWindow(window);
@@ -67,6 +67,7 @@ bool EditorFrame::removeView(View* view, bool releaseView) {
         for (std::int32_t k = i + 1; k < count; ++k) views[k - 1] = views[k];
         --count;
         if (focusView == view) focusView = nullptr;
+        if (modalView == view) modalView = nullptr;
         view->onRemoved(this);
         if (releaseView) view->release();
         return true;

@@ -307,3 +307,20 @@ TEST_F(FrameTest, EditBoxColoursComeFromTheFocusView) {
     EXPECT_TRUE(text.sameRgb(colours::yellow));
     EXPECT_TRUE(back.sameRgb(colours::blue));
 }
+
+TEST(FrameLifetime, AModalViewThatIsAlsoAChildIsReleasedOnceWithTheFrame) {
+    headless::reset();
+    int parent = 0;
+    bool deleted = false;
+    auto* frame = new EditorFrame(Rect(0, 0, 50, 50), &parent, nullptr);
+    auto* overlay = new ProbeView(Rect(0, 0, 50, 50), "overlay", nullptr, &deleted);
+    frame->addView(overlay);
+    ASSERT_TRUE(frame->setModalView(overlay));
+    overlay->retain();
+    delete frame;
+    EXPECT_FALSE(deleted);
+    EXPECT_EQ(overlay->getReferenceCount(), 1);
+    EXPECT_EQ(overlay->removed, 1);  // removed as a child only
+    overlay->release();
+    EXPECT_TRUE(deleted);
+}
