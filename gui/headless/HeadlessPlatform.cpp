@@ -1,0 +1,258 @@
+#include "HeadlessPlatform.h"
+
+#include <algorithm>
+#include <deque>
+#include <memory>
+#include <set>
+
+#include "RasterCanvas.h"
+
+namespace platform {
+struct NativeWindow {
+    void* parent = nullptr;
+    WindowClient* client = nullptr;
+    RasterImage surface;
+    Point origin = headless::kWindowScreenOrigin;
+    void* cursor = nullptr;
+};
+}  // namespace platform
+
+namespace {
+
+struct QueuedEvent {
+    platform::NativeWindow* window;
+    bool isPaint;
+    Point point;
+};
+
+struct State {
+    std::deque<headless::InputState> inputs;
+    headless::InputState current;
+    std::uint32_t ticks = 0;
+    std::uint32_t slept = 0;
+    int sleeps = 0;
+    std::uint32_t lastMessageTime = 0;
+    int pendingLeftDowns = 0;
+    std::deque<QueuedEvent> events;
+    std::vector<platform::NativeWindow*> windows;
+    std::set<std::string> classes;
+    int registrations = 0;
+    int unregistrations = 0;
+    std::vector<std::pair<std::string, std::string>> boxes;
+    int comDepth = 0;
+    int pumpDepth = 0;
+};
+
+State& state() {
+    static State s;
+    return s;
+}
+
+// One distinct address per standard cursor kind; index 0 is the default arrow.
+int cursorSlots[7];
+
+bool alive(platform::NativeWindow* w) {
+    const auto& ws = state().windows;
+    return std::find(ws.begin(), ws.end(), w) != ws.end();
+}
+
+void deliver(const QueuedEvent& e) {
+    if (!alive(e.window) || !e.window->client) return;
+    RasterCanvas canvas(e.window->surface);
+    state().lastMessageTime = state().ticks;
+    if (e.isPaint)
+        e.window->client->paint(canvas);
+    else
+        e.window->client->buttonDown(canvas, e.point);
+}
+
+void forget(platform::NativeWindow* w) {
+    auto& ws = state().windows;
+    ws.erase(std::remove(ws.begin(), ws.end(), w), ws.end());
+    auto& ev = state().events;
+    ev.erase(std::remove_if(ev.begin(), ev.end(), [w](const QueuedEvent& e) { return e.window == w; }), ev.end());
+}
+
+}  // namespace
+
+namespace headless {
+
+void reset() {
+    State& s = state();
+    s.inputs.clear();
+    s.current = InputState{};
+    s.ticks = 0;
+    s.slept = 0;
+    s.sleeps = 0;
+    s.lastMessageTime = 0;
+    s.pendingLeftDowns = 0;
+    s.events.clear();
+    s.registrations = 0;
+    s.unregistrations = 0;
+    s.boxes.clear();
+}
+
+void queueInput(const InputState& input) { state().inputs.push_back(input); }
+void setInput(const InputState& input) {
+    state().inputs.clear();
+    state().current = input;
+}
+std::size_t queuedInputCount() { return state().inputs.size(); }
+void advanceTicks(std::uint32_t ms) { state().ticks += ms; }
+std::uint32_t sleptMs() { return state().slept; }
+int sleepCalls() { return state().sleeps; }
+
+platform::NativeWindow* lastCreatedWindow() { return state().windows.empty() ? nullptr : state().windows.back(); }
+int liveWindowCount() { return int(state().windows.size()); }
+void* windowParent(platform::NativeWindow* w) { return alive(w) ? w->parent : nullptr; }
+RasterImage* windowPixels(platform::NativeWindow* w) { return alive(w) ? &w->surface : nullptr; }
+Point windowSize(platform::NativeWindow* w) { return alive(w) ? Point(w->surface.width, w->surface.height) : Point(); }
+void paint(platform::NativeWindow* w) { deliver({w, true, Point()}); }
+void postPaint(platform::NativeWindow* w) { state().events.push_back({w, true, Point()}); }
+std::size_t pendingPaintCount() {
+    const auto& ev = state().events;
+    return std::size_t(std::count_if(ev.begin(), ev.end(), [](const QueuedEvent& e) { return e.isPaint; }));
+}
+void click(platform::NativeWindow* w, Point client) { deliver({w, false, client}); }
+void postClick(platform::NativeWindow* w, Point client) {
+    state().events.push_back({w, false, client});
+    ++state().pendingLeftDowns;
+}
+void destroyFromOutside(platform::NativeWindow* w) {
+    if (!alive(w)) return;
+    forget(w);
+    if (w->client) w->client->windowDestroyed();
+    delete w;
+}
+int cursorKind(platform::NativeWindow* w) {
+    if (!alive(w) || !w->cursor) return 0;
+    return int(static_cast<int*>(w->cursor) - cursorSlots);
+}
+
+bool editBoxColours(platform::NativeWindow* w, Colour& text, Colour& back) {
+    return alive(w) && w->client && w->client->editBoxColours(text, back);
+}
+
+bool classRegistered(const std::string& name) { return state().classes.count(name) != 0; }
+int classRegistrations() { return state().registrations; }
+int classUnregistrations() { return state().unregistrations; }
+const std::vector<std::pair<std::string, std::string>>& messageBoxes() { return state().boxes; }
+int componentObjectDepth() { return state().comDepth; }
+
+}  // namespace headless
+
+namespace platform {
+
+bool registerWindowClass(const char* className) {
+    ++state().registrations;
+    return state().classes.insert(className).second;
+}
+
+void unregisterWindowClass(const char* className) {
+    ++state().unregistrations;
+    state().classes.erase(className);
+}
+
+NativeWindow* createChildWindow(void* parent, const char* className, int widthPx, int heightPx,
+                                WindowClient* client) {
+    if (!parent || !state().classes.count(className) || widthPx < 0 || heightPx < 0) return nullptr;
+    auto* w = new NativeWindow;
+    w->parent = parent;
+    w->client = client;
+    w->surface = RasterImage(widthPx, heightPx, 0);
+    state().windows.push_back(w);
+    return w;
+}
+
+void destroyWindow(NativeWindow* window) {
+    if (!alive(window)) return;
+    forget(window);
+    delete window;
+}
+
+std::unique_ptr<Canvas> windowCanvas(NativeWindow* window) {
+    if (!alive(window)) return nullptr;
+    return std::make_unique<RasterCanvas>(window->surface);
+}
+
+Point windowScreenOrigin(NativeWindow* window) { return alive(window) ? window->origin : Point(); }
+
+void pumpWindowEvents(NativeWindow* window) {
+    State& s = state();
+    ++s.pumpDepth;
+    // Nested pumps (from a drag inside a delivered click) take paint events only.
+    for (std::size_t i = 0; i < s.events.size();) {
+        const QueuedEvent e = s.events[i];
+        if (e.window != window || (!e.isPaint && s.pumpDepth > 1)) {
+            ++i;
+            continue;
+        }
+        s.events.erase(s.events.begin() + std::ptrdiff_t(i));
+        if (!e.isPaint && s.pendingLeftDowns > 0) --s.pendingLeftDowns;
+        deliver(e);
+        i = 0;
+    }
+    --s.pumpDepth;
+}
+
+bool dispatchOnePendingPaint() {
+    auto& ev = state().events;
+    for (std::size_t i = 0; i < ev.size(); ++i) {
+        if (!ev[i].isPaint) continue;
+        const QueuedEvent e = ev[i];
+        ev.erase(ev.begin() + std::ptrdiff_t(i));
+        deliver(e);
+        return true;
+    }
+    return false;
+}
+
+int readMouseButtons() {
+    State& s = state();
+    if (!s.inputs.empty()) {
+        s.current = s.inputs.front();
+        s.inputs.pop_front();
+    }
+    return s.current.buttons;
+}
+
+Point cursorScreenPosition() { return state().current.screen; }
+std::uint32_t tickCountMs() { return state().ticks; }
+
+void sleepMs(std::uint32_t ms) {
+    state().ticks += ms;
+    state().slept += ms;
+    ++state().sleeps;
+}
+
+std::uint32_t doubleClickTimeMs() { return 500; }
+std::uint32_t lastMessageTimeMs() { return state().lastMessageTime; }
+
+bool takeLeftButtonDown() {
+    State& s = state();
+    for (std::size_t i = 0; i < s.events.size(); ++i) {
+        if (s.events[i].isPaint) continue;
+        s.events.erase(s.events.begin() + std::ptrdiff_t(i));
+        if (s.pendingLeftDowns > 0) --s.pendingLeftDowns;
+        return true;
+    }
+    return false;
+}
+
+void* standardCursor(int kind) { return kind >= 1 && kind <= 6 ? &cursorSlots[kind] : nullptr; }
+void* currentCursor(NativeWindow* window) {
+    return alive(window) && window->cursor ? window->cursor : &cursorSlots[0];
+}
+void applyCursor(NativeWindow* window, void* cursor) {
+    if (alive(window)) window->cursor = cursor == &cursorSlots[0] ? nullptr : cursor;
+}
+
+int messageBox(const char* text, const char* caption, unsigned) {
+    state().boxes.emplace_back(text ? text : "", caption ? caption : "");
+    return 1;
+}
+
+void initialiseComponentObjects() { ++state().comDepth; }
+void uninitialiseComponentObjects() { --state().comDepth; }
+
+}  // namespace platform

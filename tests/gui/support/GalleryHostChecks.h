@@ -1,0 +1,23 @@
+// Checks shared by the tests that drive the built gallery library in a real window.
+#pragma once
+
+#include <vector>
+
+#include "GalleryPlugin.h"
+#include "TestHost.h"
+
+std::vector<float> galleryValues(testhost::TestHost& host);
+// effEditGetRect answers 1 and the gallery's size.
+void expectGalleryEditorSize(testhost::TestHost& host);
+
+// A click at a frame point and the parameter it must store.
+struct GalleryClick {
+    int h, v;
+    GalleryParam param;
+    float expected;
+};
+// Strip, toggle (through the disabled glass over it), swatch, and the corner where it
+// overlaps the swatch.
+const std::vector<GalleryClick>& galleryClicks();
+// The click stored its value with one automation call inside a balanced edit gesture.
+void expectClickStored(testhost::TestHost& host, const GalleryClick& click);

@@ -1,0 +1,64 @@
+#!/usr/bin/env python3
+"""Draws the gallery editor's bitmaps (our own pictures) as 24-bit BMP files.
+
+Usage: make_gallery_bitmaps.py <output folder>
+  128 background 240 x 160: a blue-green gradient with a grid every 16 pixels
+  129 strip 32 x 160: five 32 x 32 frames, a coloured disc with k bars on a white key
+  130 toggle 40 x 40: upper half off (dark), lower half on (orange)
+"""
+import struct
+import sys
+
+
+def write_bmp(path, width, height, pixel):
+    stride = (width * 3 + 3) & ~3
+    rows = bytearray()
+    for y in range(height - 1, -1, -1):
+        row = bytearray()
+        for x in range(width):
+            r, g, b = pixel(x, y)
+            row += bytes((b, g, r))
+        row += b"\0" * (stride - width * 3)
+        rows += row
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(rows), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
+    with open(path, "wb") as f:
+        f.write(header + info + rows)
+
+
+def background(x, y):
+    if x % 16 == 0 or y % 16 == 0:
+        return (40, 60, 70)
+    return (20 + x * 100 // 240, 90 + y * 80 // 160, 150 - x * 60 // 240)
+
+
+FRAME_COLOURS = [(200, 40, 40), (220, 160, 30), (60, 170, 60), (40, 120, 200), (150, 60, 180)]
+
+
+def strip(x, y):
+    frame, fy = divmod(y, 32)
+    dx, dy = x - 15.5, fy - 15.5
+    if dx * dx + dy * dy > 14 * 14:
+        return (255, 255, 255)
+    # frame k shows k bars across the disc
+    if frame > 0 and 8 <= fy < 24 and (x - 6) % 5 == 0 and 0 <= (x - 6) // 5 < frame:
+        return (250, 250, 240)
+    return FRAME_COLOURS[frame]
+
+
+def toggle(x, y):
+    edge = x in (0, 39) or y in (0, 19, 20, 39)
+    if y < 20:
+        return (90, 90, 90) if edge else (50, 50, 55)
+    return (120, 60, 0) if edge else (250, 140, 20)
+
+
+def main():
+    out = sys.argv[1] if len(sys.argv) > 1 else "."
+    write_bmp(f"{out}/background.bmp", 240, 160, background)
+    write_bmp(f"{out}/strip.bmp", 32, 160, strip)
+    write_bmp(f"{out}/toggle.bmp", 40, 40, toggle)
+
+
+if __name__ == "__main__":
+    main()
