@@ -30,6 +30,7 @@ for lib in $(find dist -name '*.so' -o -name '*.dll' | sort); do
   info=$("$render" info "$lib") || { bad "$lib" "render info failed"; continue; }
   id=$(printf '%d' "$(sed -n 's/^unique id: .*(\(0x[0-9a-f]*\))/\1/p' <<<"$info")")
   vendor=$(sed -n 's/^vendor: *//p' <<<"$info")
+  [ -n "$vendor" ] || vendor=Unknown  # what Ardour records for a plug-in without a vendor text
   ins=$(sed -n 's/^channels: *\([0-9]*\) in.*/\1/p' <<<"$info")
   outs=$(sed -n 's/^channels: .* \([0-9]*\) out/\1/p' <<<"$info")
 
