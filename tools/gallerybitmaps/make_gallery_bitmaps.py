@@ -5,6 +5,11 @@ Usage: make_gallery_bitmaps.py <output folder>
   128 background 240 x 160: a blue-green gradient with a grid every 16 pixels
   129 strip 32 x 160: five 32 x 32 frames, a coloured disc with k bars on a white key
   130 toggle 40 x 40: upper half off (dark), lower half on (orange)
+  131 knob strip 24 x 1080: 45 frames of 24 x 24; frame k is a disc whose red is 5 k
+  132 fader handle 12 x 12: a light bar with a dark edge
+  133 fader track 20 x 200: a dark slot down the middle
+  134 switch strip 48 x 80: five frames of 16 rows; frame k has a lit cell at k
+  135 splash 240 x 160: a dark plate with a light border
 """
 import struct
 import sys
@@ -53,11 +58,53 @@ def toggle(x, y):
     return (120, 60, 0) if edge else (250, 140, 20)
 
 
+KNOB_FRAMES = 45
+KNOB_PX = 24
+
+
+def knob_strip(x, y):
+    frame, fy = divmod(y, KNOB_PX)
+    dx, dy = x - 11.5, fy - 11.5
+    if dx * dx + dy * dy > 11 * 11:
+        return (255, 255, 255)
+    return (5 * frame, 80, 160)
+
+
+def fader_handle(x, y):
+    if x in (0, 11) or y in (0, 11):
+        return (30, 30, 30)
+    return (230, 230, 210)
+
+
+def fader_track(x, y):
+    if 8 <= x < 12 and 4 <= y < 196:
+        return (10, 10, 10)
+    return (70, 80, 90)
+
+
+def switch_strip(x, y):
+    frame, fy = divmod(y, 16)
+    if 2 <= fy < 14 and frame * 10 <= x < frame * 10 + 8:
+        return (250, 220, 40)
+    return (40, 40, 60)
+
+
+def splash(x, y):
+    if x < 4 or y < 4 or x >= 236 or y >= 156:
+        return (240, 240, 230)
+    return (30, 20, 50)
+
+
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else "."
     write_bmp(f"{out}/background.bmp", 240, 160, background)
     write_bmp(f"{out}/strip.bmp", 32, 160, strip)
     write_bmp(f"{out}/toggle.bmp", 40, 40, toggle)
+    write_bmp(f"{out}/knob.bmp", KNOB_PX, KNOB_PX * KNOB_FRAMES, knob_strip)
+    write_bmp(f"{out}/handle.bmp", 12, 12, fader_handle)
+    write_bmp(f"{out}/track.bmp", 20, 200, fader_track)
+    write_bmp(f"{out}/switch.bmp", 48, 80, switch_strip)
+    write_bmp(f"{out}/splash.bmp", 240, 160, splash)
 
 
 if __name__ == "__main__":
