@@ -5,6 +5,7 @@
 #include <memory>
 #include <set>
 
+#include "EditLine.h"
 #include "RasterCanvas.h"
 
 namespace platform {
@@ -18,8 +19,7 @@ struct NativeWindow {
 struct NativeEditBox {
     NativeWindow* parent = nullptr;
     EditBoxSpec spec;
-    std::string text;
-    bool allSelected = true;
+    EditLine line;
     EditBoxClient* client = nullptr;
 };
 }  // namespace platform
@@ -158,15 +158,11 @@ int componentObjectDepth() { return state().comDepth; }
 bool editBoxOpen() { return state().editBox != nullptr; }
 platform::NativeWindow* editBoxParent() { return state().editBox ? state().editBox->parent : nullptr; }
 platform::EditBoxSpec editBoxSpec() { return state().editBox ? state().editBox->spec : platform::EditBoxSpec{}; }
-std::string editBoxText() { return state().editBox ? state().editBox->text : std::string(); }
-bool editBoxAllSelected() { return state().editBox && state().editBox->allSelected; }
+std::string editBoxText() { return state().editBox ? state().editBox->line.value() : std::string(); }
+bool editBoxAllSelected() { return state().editBox && state().editBox->line.allSelected(); }
 
 void typeText(const std::string& text) {
-    platform::NativeEditBox* box = state().editBox;
-    if (!box) return;
-    if (box->allSelected) box->text.clear();
-    box->text += text;
-    box->allSelected = false;
+    if (state().editBox) state().editBox->line.type(text);
 }
 
 void pressReturn() {
@@ -306,7 +302,7 @@ NativeEditBox* createEditBox(NativeWindow* parent, const EditBoxSpec& spec, Edit
     auto* box = new NativeEditBox;
     box->parent = parent;
     box->spec = spec;
-    box->text = spec.text;
+    box->line = EditLine(spec.text);
     box->client = client;
     state().editBox = box;
     return box;
@@ -314,7 +310,7 @@ NativeEditBox* createEditBox(NativeWindow* parent, const EditBoxSpec& spec, Edit
 
 std::string editBoxText(NativeEditBox* box, std::size_t maxChars) {
     if (!box) return std::string();
-    return box->text.substr(0, maxChars);
+    return box->line.value().substr(0, maxChars);
 }
 
 void destroyEditBox(NativeEditBox* box) {

@@ -34,7 +34,7 @@ HWND createParentWindow() {
         wc.lpszClassName = "OrvaTestParent";
         registered = RegisterClassA(&wc) != 0;
     }
-    HWND hwnd = CreateWindowExA(WS_EX_TOPMOST, "OrvaTestParent", "Gallery", WS_POPUP | WS_VISIBLE, 40, 40, 320, 220,
+    HWND hwnd = CreateWindowExA(WS_EX_TOPMOST, "OrvaTestParent", "Gallery", WS_POPUP | WS_VISIBLE, 40, 40, 320, 420,
                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     SetForegroundWindow(hwnd);
     return hwnd;

@@ -28,7 +28,7 @@ protected:
         if (!display) GTEST_SKIP() << "no X server";
         ASSERT_TRUE(host.loaded()) << host.error();
         ASSERT_NE(host.instantiate(), nullptr);
-        parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 320, 220, 0, 0, 0x808080);
+        parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 320, 420, 0, 0, 0x808080);
         XMapWindow(display, parent);
         XSync(display, False);
     }
@@ -169,7 +169,7 @@ TEST_F(X11Gallery, HostDestroyingItsWindowFirstIsSurvived) {
         XSync(display, False);
         for (int i = 0; i < idlesBetween; ++i) host.dispatch(effEditIdle);
         host.dispatch(effEditClose);
-        parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 320, 220, 0, 0, 0x808080);
+        parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 320, 420, 0, 0, 0x808080);
         XMapWindow(display, parent);
         XSync(display, False);
     }
