@@ -110,6 +110,56 @@ protected:
         releaser.join();
     }
 
+    // Presses at `from`, then, from another connection, moves along `path` (one step
+    // every 20 ms) and releases; the editor's drag loop runs inside the idle call.
+    void dragAt(Point from, const std::vector<Point>& path) {
+        const Point start = toScreen(from);
+        std::vector<Point> screenPath;
+        for (Point p : path) screenPath.push_back(toScreen(p));
+        XTestFakeMotionEvent(display, DefaultScreen(display), start.h, start.v, 0);
+        XTestFakeButtonEvent(display, 1, True, 0);
+        XSync(display, False);
+        std::thread mover([screenPath] {
+            Display* other = XOpenDisplay(nullptr);
+            if (!other) return;
+            for (Point p : screenPath) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                XTestFakeMotionEvent(other, DefaultScreen(other), p.h, p.v, 0);
+                XSync(other, False);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(60));
+            XTestFakeButtonEvent(other, 1, False, 0);
+            XSync(other, False);
+            XCloseDisplay(other);
+        });
+        host.dispatch(effEditIdle);
+        mover.join();
+    }
+    Point toScreen(Point p) {
+        int x = 0, y = 0;
+        Window unused;
+        XTranslateCoordinates(display, childWindow(), DefaultRootWindow(display), p.h, p.v, &x, &y, &unused);
+        return Point(x, y);
+    }
+    void typeKeys(const std::vector<KeySym>& keys) {
+        for (KeySym key : keys) {
+            const KeyCode code = XKeysymToKeycode(display, key);
+            XTestFakeKeyEvent(display, code, True, 0);
+            XTestFakeKeyEvent(display, code, False, 0);
+        }
+        XSync(display, False);
+    }
+    // The edit gesture of one control: begin, automation of `param` only, end.
+    void expectOneGesture(GalleryParam param) {
+        const auto begins = host.callsWith(audioMasterBeginEdit);
+        const auto ends = host.callsWith(audioMasterEndEdit);
+        ASSERT_EQ(begins.size(), 1u);
+        ASSERT_EQ(ends.size(), 1u);
+        EXPECT_EQ(begins[0].index, param);
+        EXPECT_TRUE(host.editGesturesBalanced());
+        EXPECT_FALSE(host.callsWith(audioMasterAutomate).empty());
+    }
+
     testhost::TestHost host{testhost::pluginPath("test-only/orva_gallery")};
     Display* display = nullptr;
     Window parent = 0;
@@ -174,4 +224,55 @@ TEST_F(X11Gallery, HostDestroyingItsWindowFirstIsSurvived) {
         XSync(display, False);
     }
     openEditor();
+}
+
+// One knob drag, one fader drag, one menu choice and one text edit through the server.
+TEST_F(X11Gallery, ControlsAreDrivenThroughTheServer) {
+    openEditor();
+    // Knob (16,176)-(40,200) in absolute circular mode: from the top round to the right.
+    host.clearCalls();
+    dragAt({28, 177}, {{34, 180}, {38, 184}, {39, 188}, {39, 188}});
+    EXPECT_NEAR(host.getParameter(kKnob), 0.25f, 0.03f);
+    expectOneGesture(kKnob);
+    // Fader (56,170)-(76,329), style 64: the top of the track is 1, half way down about 0.5.
+    host.clearCalls();
+    dragAt({66, 175}, {{66, 200}, {66, 230}, {66, 248}, {66, 248}});
+    EXPECT_NEAR(host.getParameter(kFader), 1.0f - 73.0f / 147.0f, 1e-4f);
+    expectOneGesture(kFader);
+    ASSERT_TRUE(idleUntil([&] { return matchesReference(); })) << lastComparison.describe();
+    writePng(capturePath("gallery_x11_dragged"), lastCapture);
+
+    // The menu opens below (90,260)-(140,276); "Quad" is its third item, after a separator.
+    host.clearCalls();
+    const Point quad = toScreen({120, 276 + 2 + 18 + 7 + 9});
+    std::thread chooser([quad] {
+        Display* other = XOpenDisplay(nullptr);
+        if (!other) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        XTestFakeMotionEvent(other, DefaultScreen(other), quad.h, quad.v, 0);
+        XTestFakeButtonEvent(other, 1, True, 0);
+        XTestFakeButtonEvent(other, 1, False, 0);
+        XSync(other, False);
+        XCloseDisplay(other);
+    });
+    clickAt(100, 268);
+    chooser.join();
+    ASSERT_TRUE(idleUntil([&] { return host.getParameter(kMenuChoice) == 2.0f; }));
+    ASSERT_TRUE(idleUntil([&] { return matchesReference(); })) << lastComparison.describe();
+    writePng(capturePath("gallery_x11_menu"), lastCapture);
+
+    // The text field (90,230)-(230,248): typing replaces the selected text, Return confirms.
+    host.clearCalls();
+    clickAt(150, 239);
+    typeKeys({XK_H, XK_i, XK_Return});
+    ASSERT_TRUE(idleUntil([&] { return host.getParameter(kTextEdits) == 1.0f; }));
+    // Confirming the same text again sends nothing.
+    clickAt(150, 239);
+    typeKeys({XK_Return});
+    for (int i = 0; i < 30; ++i) {
+        host.dispatch(effEditIdle);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_EQ(host.getParameter(kTextEdits), 1.0f);
+    writePng(capturePath("gallery_x11_edited"), capture());
 }
