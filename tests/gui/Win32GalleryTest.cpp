@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <thread>
+#include <vector>
 
 #include "GalleryPlugin.h"
 #include "GalleryHostChecks.h"
@@ -53,6 +54,16 @@ std::string expectedClassName() {
     HMODULE module = GetModuleHandleA("orva_gallery.dll");
     std::snprintf(name, sizeof name, "Plugin%08" PRIxMAX, std::uintmax_t(reinterpret_cast<std::uintptr_t>(module)));
     return name;
+}
+
+void sendKey(WORD key) {
+    INPUT inputs[2] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+    }
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
 }
 
 void sendMouse(DWORD flags) {
@@ -141,6 +152,41 @@ protected:
         }
         releaser.join();
         pumpMessages();
+    }
+
+    // Presses over `from`; another thread moves along `path` (one step every 20 ms) and
+    // releases while the editor's drag loop runs inside the button-down message.
+    void dragAt(POINT from, const std::vector<POINT>& path) {
+        std::vector<POINT> screenPath;
+        for (POINT p : path) {
+            ClientToScreen(child(), &p);
+            screenPath.push_back(p);
+        }
+        ClientToScreen(child(), &from);
+        SetCursorPos(from.x, from.y);
+        sendMouse(MOUSEEVENTF_LEFTDOWN);
+        std::thread mover([screenPath] {
+            Sleep(100);
+            for (POINT p : screenPath) {
+                Sleep(20);
+                SetCursorPos(p.x, p.y);
+            }
+            Sleep(60);
+            sendMouse(MOUSEEVENTF_LEFTUP);
+        });
+        for (int i = 0; i < 60; ++i) {
+            pumpMessages();
+            Sleep(10);
+        }
+        mover.join();
+        pumpMessages();
+    }
+    void expectOneGesture(GalleryParam param) {
+        const auto begins = host.callsWith(audioMasterBeginEdit);
+        ASSERT_EQ(begins.size(), 1u);
+        EXPECT_EQ(begins[0].index, param);
+        EXPECT_EQ(host.callsWith(audioMasterEndEdit).size(), 1u);
+        EXPECT_TRUE(host.editGesturesBalanced());
     }
 
     testhost::TestHost host{testhost::pluginPath("test-only/orva_gallery")};
@@ -237,4 +283,56 @@ TEST_F(Win32Gallery, HostDestroyingItsWindowFirstIsSurvived) {
         parent = createParentWindow();
     }
     openEditor(host);
+}
+
+// One knob drag, one fader drag, one menu choice and one text edit through SendInput.
+TEST_F(Win32Gallery, ControlsAreDrivenThroughSendInput) {
+    openEditor(host);
+    host.clearCalls();
+    dragAt({28, 177}, {{34, 180}, {38, 184}, {39, 188}, {39, 188}});
+    EXPECT_NEAR(host.getParameter(kKnob), 0.25f, 0.03f);
+    expectOneGesture(kKnob);
+    host.clearCalls();
+    dragAt({66, 175}, {{66, 200}, {66, 230}, {66, 248}, {66, 248}});
+    EXPECT_NEAR(host.getParameter(kFader), 1.0f - 73.0f / 147.0f, 1e-4f);
+    expectOneGesture(kFader);
+    ASSERT_TRUE(idleUntil([&] { return matchesReference(); })) << lastComparison.describe();
+    writePng(capturePath("gallery_win32_dragged"), lastCapture);
+
+    // The menu opens below the control; keys pick its third item ("Quad", after the
+    // separator) while TrackPopupMenu runs inside the button-down message.
+    host.clearCalls();
+    std::thread chooser([] {
+        Sleep(400);
+        for (WORD key : {WORD(VK_DOWN), WORD(VK_DOWN), WORD(VK_RETURN)}) {
+            sendKey(key);
+            Sleep(50);
+        }
+    });
+    clickAt(100, 268);
+    chooser.join();
+    ASSERT_TRUE(idleUntil([&] { return host.getParameter(kMenuChoice) == 2.0f; }));
+    ASSERT_TRUE(idleUntil([&] { return matchesReference(); })) << lastComparison.describe();
+    writePng(capturePath("gallery_win32_menu"), lastCapture);
+
+    // The text field: an EDIT child over it with its text selected; typing replaces it.
+    host.clearCalls();
+    clickAt(150, 239);
+    HWND edit = FindWindowExA(child(), nullptr, "EDIT", nullptr);
+    ASSERT_NE(edit, nullptr);
+    char text[64] = "";
+    GetWindowTextA(edit, text, sizeof text);
+    EXPECT_STREQ(text, "Edit me");
+    const LRESULT selection = SendMessageA(edit, EM_GETSEL, 0, 0);
+    EXPECT_EQ(LOWORD(selection), 0);
+    EXPECT_EQ(HIWORD(selection), 7);
+    for (WORD key : {WORD('H'), WORD('I'), WORD(VK_RETURN)}) sendKey(key);
+    ASSERT_TRUE(idleUntil([&] { return host.getParameter(kTextEdits) == 1.0f; }));
+    EXPECT_EQ(FindWindowExA(child(), nullptr, "EDIT", nullptr), nullptr);
+    // Confirming the text unchanged sends nothing.
+    clickAt(150, 239);
+    sendKey(VK_RETURN);
+    idleUntil([] { return false; }, 30);
+    EXPECT_EQ(host.getParameter(kTextEdits), 1.0f);
+    writePng(capturePath("gallery_win32_edited"), capture());
 }
