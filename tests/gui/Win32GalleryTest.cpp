@@ -156,12 +156,14 @@ protected:
 
     // Presses over `from`; another thread moves along `path` (one step every 20 ms) and
     // releases while the editor's drag loop runs inside the button-down message.
-    void dragAt(POINT from, const std::vector<POINT>& path) {
+    void dragAt(Point fromPoint, const std::vector<Point>& path) {
         std::vector<POINT> screenPath;
-        for (POINT p : path) {
-            ClientToScreen(child(), &p);
-            screenPath.push_back(p);
+        for (Point p : path) {
+            POINT s{p.h, p.v};
+            ClientToScreen(child(), &s);
+            screenPath.push_back(s);
         }
+        POINT from{fromPoint.h, fromPoint.v};
         ClientToScreen(child(), &from);
         SetCursorPos(from.x, from.y);
         sendMouse(MOUSEEVENTF_LEFTDOWN);
@@ -180,13 +182,6 @@ protected:
         }
         mover.join();
         pumpMessages();
-    }
-    void expectOneGesture(GalleryParam param) {
-        const auto begins = host.callsWith(audioMasterBeginEdit);
-        ASSERT_EQ(begins.size(), 1u);
-        EXPECT_EQ(begins[0].index, param);
-        EXPECT_EQ(host.callsWith(audioMasterEndEdit).size(), 1u);
-        EXPECT_TRUE(host.editGesturesBalanced());
     }
 
     testhost::TestHost host{testhost::pluginPath("test-only/orva_gallery")};
@@ -288,14 +283,11 @@ TEST_F(Win32Gallery, HostDestroyingItsWindowFirstIsSurvived) {
 // One knob drag, one fader drag, one menu choice and one text edit through SendInput.
 TEST_F(Win32Gallery, ControlsAreDrivenThroughSendInput) {
     openEditor(host);
-    host.clearCalls();
-    dragAt({28, 177}, {{34, 180}, {38, 184}, {39, 188}, {39, 188}});
-    EXPECT_NEAR(host.getParameter(kKnob), 0.25f, 0.03f);
-    expectOneGesture(kKnob);
-    host.clearCalls();
-    dragAt({66, 175}, {{66, 200}, {66, 230}, {66, 248}, {66, 248}});
-    EXPECT_NEAR(host.getParameter(kFader), 1.0f - 73.0f / 147.0f, 1e-4f);
-    expectOneGesture(kFader);
+    for (const GalleryDrag& drag : galleryDrags()) {
+        host.clearCalls();
+        dragAt(drag.from, drag.path);
+        expectDragStored(host, drag);
+    }
     ASSERT_TRUE(idleUntil([&] { return matchesReference(); })) << lastComparison.describe();
     writePng(capturePath("gallery_win32_dragged"), lastCapture);
 

@@ -149,16 +149,6 @@ protected:
         }
         XSync(display, False);
     }
-    // The edit gesture of one control: begin, automation of `param` only, end.
-    void expectOneGesture(GalleryParam param) {
-        const auto begins = host.callsWith(audioMasterBeginEdit);
-        const auto ends = host.callsWith(audioMasterEndEdit);
-        ASSERT_EQ(begins.size(), 1u);
-        ASSERT_EQ(ends.size(), 1u);
-        EXPECT_EQ(begins[0].index, param);
-        EXPECT_TRUE(host.editGesturesBalanced());
-        EXPECT_FALSE(host.callsWith(audioMasterAutomate).empty());
-    }
 
     testhost::TestHost host{testhost::pluginPath("test-only/orva_gallery")};
     Display* display = nullptr;
@@ -229,16 +219,11 @@ TEST_F(X11Gallery, HostDestroyingItsWindowFirstIsSurvived) {
 // One knob drag, one fader drag, one menu choice and one text edit through the server.
 TEST_F(X11Gallery, ControlsAreDrivenThroughTheServer) {
     openEditor();
-    // Knob (16,176)-(40,200) in absolute circular mode: from the top round to the right.
-    host.clearCalls();
-    dragAt({28, 177}, {{34, 180}, {38, 184}, {39, 188}, {39, 188}});
-    EXPECT_NEAR(host.getParameter(kKnob), 0.25f, 0.03f);
-    expectOneGesture(kKnob);
-    // Fader (56,170)-(76,329), style 64: the top of the track is 1, half way down about 0.5.
-    host.clearCalls();
-    dragAt({66, 175}, {{66, 200}, {66, 230}, {66, 248}, {66, 248}});
-    EXPECT_NEAR(host.getParameter(kFader), 1.0f - 73.0f / 147.0f, 1e-4f);
-    expectOneGesture(kFader);
+    for (const GalleryDrag& drag : galleryDrags()) {
+        host.clearCalls();
+        dragAt(drag.from, drag.path);
+        expectDragStored(host, drag);
+    }
     ASSERT_TRUE(idleUntil([&] { return matchesReference(); })) << lastComparison.describe();
     writePng(capturePath("gallery_x11_dragged"), lastCapture);
 
