@@ -84,6 +84,23 @@ TEST_F(ControlTest, BaseKeepsValuesAndTheDirtyRule) {
     EXPECT_FALSE(c.needsRedraw());
 }
 
+TEST_F(ControlTest, WheelStepsByTheIncrementAndATenthWithShift) {
+    struct Case {
+        int buttons;
+        float distance;
+        float expected;
+    };
+    for (const Case& c : {Case{0, 2.0f, 0.7f}, Case{platform::kShift, 2.0f, 0.52f}, Case{0, 9.0f, 1.0f},
+                          Case{0, -9.0f, 0.0f}}) {
+        PlainControl control;
+        control.setValue(0.5f);
+        headless::setInput({c.buttons, Point()});
+        DrawContext context(nullptr, nullptr, nullptr);
+        EXPECT_TRUE(control.onWheel(&context, Point(), c.distance));
+        EXPECT_NEAR(control.getValue(), c.expected, 1e-6f) << c.buttons << " " << c.distance;
+    }
+}
+
 TEST_F(ControlTest, BackgroundIsRetainedAndReleased) {
     Bitmap* other = new Bitmap(130);
     {
