@@ -5,6 +5,7 @@
 #include <memory>
 #include <set>
 
+#include "EditLine.h"
 #include "RasterCanvas.h"
 
 namespace platform {
@@ -14,6 +15,12 @@ struct NativeWindow {
     RasterImage surface;
     Point origin = headless::kWindowScreenOrigin;
     void* cursor = nullptr;
+};
+struct NativeEditBox {
+    NativeWindow* parent = nullptr;
+    EditBoxSpec spec;
+    EditLine line;
+    EditBoxClient* client = nullptr;
 };
 }  // namespace platform
 
@@ -41,6 +48,12 @@ struct State {
     std::vector<std::pair<std::string, std::string>> boxes;
     int comDepth = 0;
     int pumpDepth = 0;
+    platform::NativeEditBox* editBox = nullptr;
+    std::deque<int> menuChoices;
+    int popups = 0;
+    std::vector<platform::PopupMenuItem> lastPopup;
+    Point lastPopupAt;
+    bool lastPopupRight = false;
 };
 
 State& state() {
@@ -90,6 +103,9 @@ void reset() {
     s.registrations = 0;
     s.unregistrations = 0;
     s.boxes.clear();
+    s.menuChoices.clear();
+    s.popups = 0;
+    s.lastPopup.clear();
 }
 
 void queueInput(const InputState& input) { state().inputs.push_back(input); }
@@ -138,6 +154,28 @@ int classRegistrations() { return state().registrations; }
 int classUnregistrations() { return state().unregistrations; }
 const std::vector<std::pair<std::string, std::string>>& messageBoxes() { return state().boxes; }
 int componentObjectDepth() { return state().comDepth; }
+
+bool editBoxOpen() { return state().editBox != nullptr; }
+platform::NativeWindow* editBoxParent() { return state().editBox ? state().editBox->parent : nullptr; }
+platform::EditBoxSpec editBoxSpec() { return state().editBox ? state().editBox->spec : platform::EditBoxSpec{}; }
+std::string editBoxText() { return state().editBox ? state().editBox->line.value() : std::string(); }
+bool editBoxAllSelected() { return state().editBox && state().editBox->line.allSelected(); }
+
+void typeText(const std::string& text) {
+    if (state().editBox) state().editBox->line.type(text);
+}
+
+void pressReturn() {
+    if (state().editBox && state().editBox->client) state().editBox->client->editBoxFinished();
+}
+
+void takeFocusFromEditBox() { pressReturn(); }
+
+void scriptMenuChoice(int id) { state().menuChoices.push_back(id); }
+int popupCount() { return state().popups; }
+const std::vector<platform::PopupMenuItem>& lastPopupItems() { return state().lastPopup; }
+Point lastPopupPosition() { return state().lastPopupAt; }
+bool lastPopupTracksRightButton() { return state().lastPopupRight; }
 
 }  // namespace headless
 
@@ -254,5 +292,55 @@ int messageBox(const char* text, const char* caption, unsigned) {
 
 void initialiseComponentObjects() { ++state().comDepth; }
 void uninitialiseComponentObjects() { --state().comDepth; }
+
+}  // namespace platform
+
+namespace platform {
+
+NativeEditBox* createEditBox(NativeWindow* parent, const EditBoxSpec& spec, EditBoxClient* client) {
+    if (!alive(parent) || state().editBox) return nullptr;
+    auto* box = new NativeEditBox;
+    box->parent = parent;
+    box->spec = spec;
+    box->line = EditLine(spec.text);
+    box->client = client;
+    state().editBox = box;
+    return box;
+}
+
+std::string editBoxText(NativeEditBox* box, std::size_t maxChars) {
+    if (!box) return std::string();
+    return box->line.value().substr(0, maxChars);
+}
+
+void destroyEditBox(NativeEditBox* box) {
+    if (!box) return;
+    if (state().editBox == box) state().editBox = nullptr;
+    delete box;
+}
+
+namespace {
+// Like a real menu, only plain items can be chosen: separators, titles and greyed items
+// close the menu without a choice.
+bool choosable(const std::vector<PopupMenuItem>& items, int id) {
+    for (const PopupMenuItem& item : items) {
+        if (item.id == id && item.kind != PopupMenuItem::kSubMenu) return item.kind == PopupMenuItem::kPlain;
+        if (item.kind == PopupMenuItem::kSubMenu && choosable(item.subItems, id)) return true;
+    }
+    return false;
+}
+}  // namespace
+
+int trackPopupMenu(NativeWindow*, const std::vector<PopupMenuItem>& items, Point screen, bool rightButtonTracks) {
+    State& s = state();
+    ++s.popups;
+    s.lastPopup = items;
+    s.lastPopupAt = screen;
+    s.lastPopupRight = rightButtonTracks;
+    if (s.menuChoices.empty()) return -1;
+    const int id = s.menuChoices.front();
+    s.menuChoices.pop_front();
+    return choosable(items, id) ? id : -1;
+}
 
 }  // namespace platform

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Geometry.h"
+#include "NativeWidgets.h"
 #include "Platform.h"
 #include "RasterImage.h"
 
@@ -68,5 +69,25 @@ const std::vector<std::pair<std::string, std::string>>& messageBoxes();
 
 // Component-object initialisation balance (init minus uninit calls).
 int componentObjectDepth();
+
+// The edit box (one at a time): what it shows, and scripted typing. Typing replaces the
+// selection (all of the text when the box opens) and leaves nothing selected.
+bool editBoxOpen();
+platform::NativeWindow* editBoxParent();
+platform::EditBoxSpec editBoxSpec();
+std::string editBoxText();
+bool editBoxAllSelected();
+void typeText(const std::string& text);
+// Return in the box, or the focus moving elsewhere: the box's client is told.
+void pressReturn();
+void takeFocusFromEditBox();
+
+// Popup menus: each trackPopupMenu answers the next scripted choice (-1 when none is left)
+// and is recorded.
+void scriptMenuChoice(int id);
+int popupCount();
+const std::vector<platform::PopupMenuItem>& lastPopupItems();
+Point lastPopupPosition();
+bool lastPopupTracksRightButton();
 
 }  // namespace headless

@@ -35,6 +35,8 @@ platform::NativeWindow* findWindow(Window xid);
 void present(platform::NativeWindow* window);
 // Handles one event for the toolkit windows; false when it was not for them.
 bool handleEvent(const XEvent& event);
+// Handles one event of an edit box or popup menu (X11Widgets); false when not theirs.
+bool handleWidgetEvent(const XEvent& event);
 // Records the tick of the last input event delivered (for double-click timing).
 void noteEventTime();
 

@@ -100,7 +100,7 @@ void present(platform::NativeWindow* w) {
 
 bool handleEvent(const XEvent& event) {
     platform::NativeWindow* w = findWindow(event.xany.window);
-    if (!w) return false;
+    if (!w) return handleWidgetEvent(event);
     switch (event.type) {
         case Expose:
             if (event.xexpose.count == 0) paintWindow(w);

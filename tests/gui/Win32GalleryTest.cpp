@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <thread>
+#include <vector>
 
 #include "GalleryPlugin.h"
 #include "GalleryHostChecks.h"
@@ -34,7 +35,7 @@ HWND createParentWindow() {
         wc.lpszClassName = "OrvaTestParent";
         registered = RegisterClassA(&wc) != 0;
     }
-    HWND hwnd = CreateWindowExA(WS_EX_TOPMOST, "OrvaTestParent", "Gallery", WS_POPUP | WS_VISIBLE, 40, 40, 320, 220,
+    HWND hwnd = CreateWindowExA(WS_EX_TOPMOST, "OrvaTestParent", "Gallery", WS_POPUP | WS_VISIBLE, 40, 40, 320, 420,
                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     SetForegroundWindow(hwnd);
     return hwnd;
@@ -53,6 +54,16 @@ std::string expectedClassName() {
     HMODULE module = GetModuleHandleA("orva_gallery.dll");
     std::snprintf(name, sizeof name, "Plugin%08" PRIxMAX, std::uintmax_t(reinterpret_cast<std::uintptr_t>(module)));
     return name;
+}
+
+void sendKey(WORD key) {
+    INPUT inputs[2] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+    }
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
 }
 
 void sendMouse(DWORD flags) {
@@ -140,6 +151,36 @@ protected:
             Sleep(10);
         }
         releaser.join();
+        pumpMessages();
+    }
+
+    // Presses over `from`; another thread moves along `path` (one step every 20 ms) and
+    // releases while the editor's drag loop runs inside the button-down message.
+    void dragAt(Point fromPoint, const std::vector<Point>& path) {
+        std::vector<POINT> screenPath;
+        for (Point p : path) {
+            POINT s{p.h, p.v};
+            ClientToScreen(child(), &s);
+            screenPath.push_back(s);
+        }
+        POINT from{fromPoint.h, fromPoint.v};
+        ClientToScreen(child(), &from);
+        SetCursorPos(from.x, from.y);
+        sendMouse(MOUSEEVENTF_LEFTDOWN);
+        std::thread mover([screenPath] {
+            Sleep(100);
+            for (POINT p : screenPath) {
+                Sleep(20);
+                SetCursorPos(p.x, p.y);
+            }
+            Sleep(60);
+            sendMouse(MOUSEEVENTF_LEFTUP);
+        });
+        for (int i = 0; i < 60; ++i) {
+            pumpMessages();
+            Sleep(10);
+        }
+        mover.join();
         pumpMessages();
     }
 
@@ -237,4 +278,53 @@ TEST_F(Win32Gallery, HostDestroyingItsWindowFirstIsSurvived) {
         parent = createParentWindow();
     }
     openEditor(host);
+}
+
+// One knob drag, one fader drag, one menu choice and one text edit through SendInput.
+TEST_F(Win32Gallery, ControlsAreDrivenThroughSendInput) {
+    openEditor(host);
+    for (const GalleryDrag& drag : galleryDrags()) {
+        host.clearCalls();
+        dragAt(drag.from, drag.path);
+        expectDragStored(host, drag);
+    }
+    ASSERT_TRUE(idleUntil([&] { return matchesReference(); })) << lastComparison.describe();
+    writePng(capturePath("gallery_win32_dragged"), lastCapture);
+
+    // The menu opens below the control; keys pick its third item ("Quad", after the
+    // separator) while TrackPopupMenu runs inside the button-down message.
+    host.clearCalls();
+    std::thread chooser([] {
+        Sleep(400);
+        for (WORD key : {WORD(VK_DOWN), WORD(VK_DOWN), WORD(VK_RETURN)}) {
+            sendKey(key);
+            Sleep(50);
+        }
+    });
+    clickAt(100, 268);
+    chooser.join();
+    ASSERT_TRUE(idleUntil([&] { return host.getParameter(kMenuChoice) == 2.0f; }));
+    ASSERT_TRUE(idleUntil([&] { return matchesReference(); })) << lastComparison.describe();
+    writePng(capturePath("gallery_win32_menu"), lastCapture);
+
+    // The text field: an EDIT child over it with its text selected; typing replaces it.
+    host.clearCalls();
+    clickAt(150, 239);
+    HWND edit = FindWindowExA(child(), nullptr, "EDIT", nullptr);
+    ASSERT_NE(edit, nullptr);
+    char text[64] = "";
+    GetWindowTextA(edit, text, sizeof text);
+    EXPECT_STREQ(text, "Edit me");
+    const LRESULT selection = SendMessageA(edit, EM_GETSEL, 0, 0);
+    EXPECT_EQ(LOWORD(selection), 0);
+    EXPECT_EQ(HIWORD(selection), 7);
+    for (WORD key : {WORD('H'), WORD('I'), WORD(VK_RETURN)}) sendKey(key);
+    ASSERT_TRUE(idleUntil([&] { return host.getParameter(kTextEdits) == 1.0f; }));
+    EXPECT_EQ(FindWindowExA(child(), nullptr, "EDIT", nullptr), nullptr);
+    // Confirming the text unchanged sends nothing.
+    clickAt(150, 239);
+    sendKey(VK_RETURN);
+    idleUntil([] { return false; }, 30);
+    EXPECT_EQ(host.getParameter(kTextEdits), 1.0f);
+    writePng(capturePath("gallery_win32_edited"), capture());
 }

@@ -28,7 +28,7 @@ protected:
         if (!display) GTEST_SKIP() << "no X server";
         ASSERT_TRUE(host.loaded()) << host.error();
         ASSERT_NE(host.instantiate(), nullptr);
-        parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 320, 220, 0, 0, 0x808080);
+        parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 320, 420, 0, 0, 0x808080);
         XMapWindow(display, parent);
         XSync(display, False);
     }
@@ -110,6 +110,46 @@ protected:
         releaser.join();
     }
 
+    // Presses at `from`, then, from another connection, moves along `path` (one step
+    // every 20 ms) and releases; the editor's drag loop runs inside the idle call.
+    void dragAt(Point from, const std::vector<Point>& path) {
+        const Point start = toScreen(from);
+        std::vector<Point> screenPath;
+        for (Point p : path) screenPath.push_back(toScreen(p));
+        XTestFakeMotionEvent(display, DefaultScreen(display), start.h, start.v, 0);
+        XTestFakeButtonEvent(display, 1, True, 0);
+        XSync(display, False);
+        std::thread mover([screenPath] {
+            Display* other = XOpenDisplay(nullptr);
+            if (!other) return;
+            for (Point p : screenPath) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                XTestFakeMotionEvent(other, DefaultScreen(other), p.h, p.v, 0);
+                XSync(other, False);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(60));
+            XTestFakeButtonEvent(other, 1, False, 0);
+            XSync(other, False);
+            XCloseDisplay(other);
+        });
+        host.dispatch(effEditIdle);
+        mover.join();
+    }
+    Point toScreen(Point p) {
+        int x = 0, y = 0;
+        Window unused;
+        XTranslateCoordinates(display, childWindow(), DefaultRootWindow(display), p.h, p.v, &x, &y, &unused);
+        return Point(x, y);
+    }
+    void typeKeys(const std::vector<KeySym>& keys) {
+        for (KeySym key : keys) {
+            const KeyCode code = XKeysymToKeycode(display, key);
+            XTestFakeKeyEvent(display, code, True, 0);
+            XTestFakeKeyEvent(display, code, False, 0);
+        }
+        XSync(display, False);
+    }
+
     testhost::TestHost host{testhost::pluginPath("test-only/orva_gallery")};
     Display* display = nullptr;
     Window parent = 0;
@@ -169,9 +209,55 @@ TEST_F(X11Gallery, HostDestroyingItsWindowFirstIsSurvived) {
         XSync(display, False);
         for (int i = 0; i < idlesBetween; ++i) host.dispatch(effEditIdle);
         host.dispatch(effEditClose);
-        parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 320, 220, 0, 0, 0x808080);
+        parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 320, 420, 0, 0, 0x808080);
         XMapWindow(display, parent);
         XSync(display, False);
     }
     openEditor();
+}
+
+// One knob drag, one fader drag, one menu choice and one text edit through the server.
+TEST_F(X11Gallery, ControlsAreDrivenThroughTheServer) {
+    openEditor();
+    for (const GalleryDrag& drag : galleryDrags()) {
+        host.clearCalls();
+        dragAt(drag.from, drag.path);
+        expectDragStored(host, drag);
+    }
+    ASSERT_TRUE(idleUntil([&] { return matchesReference(); })) << lastComparison.describe();
+    writePng(capturePath("gallery_x11_dragged"), lastCapture);
+
+    // The menu opens below (90,260)-(140,276); "Quad" is its third item, after a separator.
+    host.clearCalls();
+    const Point quad = toScreen({120, 276 + 2 + 18 + 7 + 9});
+    std::thread chooser([quad] {
+        Display* other = XOpenDisplay(nullptr);
+        if (!other) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        XTestFakeMotionEvent(other, DefaultScreen(other), quad.h, quad.v, 0);
+        XTestFakeButtonEvent(other, 1, True, 0);
+        XTestFakeButtonEvent(other, 1, False, 0);
+        XSync(other, False);
+        XCloseDisplay(other);
+    });
+    clickAt(100, 268);
+    chooser.join();
+    ASSERT_TRUE(idleUntil([&] { return host.getParameter(kMenuChoice) == 2.0f; }));
+    ASSERT_TRUE(idleUntil([&] { return matchesReference(); })) << lastComparison.describe();
+    writePng(capturePath("gallery_x11_menu"), lastCapture);
+
+    // The text field (90,230)-(230,248): typing replaces the selected text, Return confirms.
+    host.clearCalls();
+    clickAt(150, 239);
+    typeKeys({XK_H, XK_i, XK_Return});
+    ASSERT_TRUE(idleUntil([&] { return host.getParameter(kTextEdits) == 1.0f; }));
+    // Confirming the same text again sends nothing.
+    clickAt(150, 239);
+    typeKeys({XK_Return});
+    for (int i = 0; i < 30; ++i) {
+        host.dispatch(effEditIdle);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_EQ(host.getParameter(kTextEdits), 1.0f);
+    writePng(capturePath("gallery_x11_edited"), capture());
 }

@@ -45,6 +45,7 @@ std::int32_t GalleryEditor::open(void* parent) {
         if (view->getTag() >= 0) view->setValue(effect->getParameter(view->getTag()));
         frame->addView(view);
     }
+    controls.build(*frame, *this, *effect);
     return 1;
 }
 
@@ -52,12 +53,14 @@ void GalleryEditor::close() {
     delete frame;
     frame = nullptr;
     for (GalleryView*& view : views) view = nullptr;
+    controls.forget();
 }
 
 void GalleryEditor::parameterChanged(std::int32_t index, float) {
     if (!frame) return;
     for (GalleryView* view : views)
         if (view && view->getTag() == index) view->setValue(effect->getParameter(index));
+    controls.parameterChanged(index, effect->getParameter(index));
     markForRefresh();
 }
 
@@ -73,5 +76,10 @@ void GalleryEditor::viewChanged(GalleryView& view, float value) {
         if (later && other && overlaps(other->getSize(), view.getSize())) other->markDirty(true);
         later = later || other == &view;
     }
+    markForRefresh();
+}
+
+void GalleryEditor::controlChanged(DrawContext* context, Control* control) {
+    controls.controlChanged(context, control, *effect);
     markForRefresh();
 }

@@ -7,14 +7,17 @@
 //   corner  (180,40)-(220,70) outline added after the swatch: wins clicks in the overlap, adds
 //                             0.1 to "Corner"
 //   label   (16,64)-(224,88)  "Frame <n>" text of the strip's frame
+// and below them one of every toolkit control (GalleryControls).
 #pragma once
 
+#include "Control.h"
+#include "GalleryControls.h"
 #include "GuiEditor.h"
 
 class Bitmap;
 class GalleryView;
 
-class GalleryEditor : public GuiEditor {
+class GalleryEditor : public GuiEditor, public ControlListener {
 public:
     static constexpr int kViewCount = 6;
 
@@ -26,10 +29,12 @@ public:
     void parameterChanged(std::int32_t index, float value) override;
     // A view's click changed its value: store it in the plug-in as an edit gesture.
     void viewChanged(GalleryView& view, float value);
+    void controlChanged(DrawContext* context, Control* control) override;
 
 private:
     Bitmap* background;
     Bitmap* strip;
     Bitmap* toggle;
     GalleryView* views[kViewCount] = {};
+    GalleryControls controls;
 };

@@ -4,7 +4,12 @@
 
 #include "AudioEffectX.h"
 
-enum GalleryParam : std::int32_t { kStripFrame, kToggle, kSwatchClicks, kCornerClicks, kGalleryParamCount };
+enum GalleryParam : std::int32_t {
+    kStripFrame, kToggle, kSwatchClicks, kCornerClicks,
+    // Driven by the toolkit's controls.
+    kKnob, kFader, kPan, kRowChoice, kColumnChoice, kButton, kMenuChoice, kTextEdits,
+    kGalleryParamCount
+};
 
 class GalleryPlugin : public AudioEffectX {
 public:

@@ -33,3 +33,20 @@ void expectClickStored(testhost::TestHost& host, const GalleryClick& click) {
     EXPECT_EQ(automated[0].index, click.param);
     EXPECT_TRUE(host.editGesturesBalanced());
 }
+
+const std::vector<GalleryDrag>& galleryDrags() {
+    static const std::vector<GalleryDrag> drags = {
+        {{28, 177}, {{34, 180}, {38, 184}, {39, 188}, {39, 188}}, kKnob, 0.25f, 0.03f},
+        {{66, 175}, {{66, 200}, {66, 230}, {66, 248}, {66, 248}}, kFader, 1.0f - 73.0f / 147.0f, 1e-4f}};
+    return drags;
+}
+
+void expectDragStored(testhost::TestHost& host, const GalleryDrag& drag) {
+    EXPECT_NEAR(host.getParameter(drag.param), drag.expected, drag.tolerance);
+    const auto begins = host.callsWith(audioMasterBeginEdit);
+    ASSERT_EQ(begins.size(), 1u) << drag.param;
+    EXPECT_EQ(begins[0].index, drag.param);
+    EXPECT_EQ(host.callsWith(audioMasterEndEdit).size(), 1u);
+    EXPECT_FALSE(host.callsWith(audioMasterAutomate).empty());
+    EXPECT_TRUE(host.editGesturesBalanced());
+}

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "GalleryPlugin.h"
+#include "Geometry.h"
 #include "TestHost.h"
 
 std::vector<float> galleryValues(testhost::TestHost& host);
@@ -21,3 +22,18 @@ struct GalleryClick {
 const std::vector<GalleryClick>& galleryClicks();
 // The click stored its value with one automation call inside a balanced edit gesture.
 void expectClickStored(testhost::TestHost& host, const GalleryClick& click);
+
+// A drag in frame coordinates (pressed at `from`, moved along `path`, released) and the
+// value it must leave in `param`.
+struct GalleryDrag {
+    Point from;
+    std::vector<Point> path;
+    GalleryParam param;
+    float expected;
+    float tolerance;
+};
+// The knob from the top round to the right (absolute circular mode: 0.25), and the fader
+// from the top of its track (1.0) half way down.
+const std::vector<GalleryDrag>& galleryDrags();
+// The drag stored its value inside exactly one balanced edit gesture of its parameter.
+void expectDragStored(testhost::TestHost& host, const GalleryDrag& drag);

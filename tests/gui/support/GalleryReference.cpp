@@ -21,7 +21,9 @@ bool insideAny(const std::vector<Rect>& areas, int x, int y) {
 }  // namespace
 
 const std::vector<Rect>& galleryTextAreas() {
-    static const std::vector<Rect> areas = {Rect(16, 64, 224, 88)};
+    // The label, and the value display, text field and menu of the controls.
+    static const std::vector<Rect> areas = {Rect(16, 64, 224, 88), Rect(90, 200, 141, 217), Rect(90, 230, 231, 249),
+                                            Rect(90, 260, 141, 277)};
     return areas;
 }
 

@@ -9,7 +9,7 @@
 #include "RasterImage.h"
 
 constexpr int kGalleryWidthPx = 240;
-constexpr int kGalleryHeightPx = 160;
+constexpr int kGalleryHeightPx = 360;
 // Where the gallery draws text; other pixels must match exactly.
 const std::vector<Rect>& galleryTextAreas();
 
