@@ -180,7 +180,7 @@ BlockResult TestHost::runBlock(ProcessMode mode, const std::vector<std::vector<f
         for (std::size_t i = 0; i < n; ++i) outBuffers[c].data()[i] = accumulateStart;
         out[c] = outBuffers[c].data();
     }
-    if (mode == ProcessMode::InPlace)  // the same array for input c and output c, as JUCE hosts pass
+    if (mode == ProcessMode::InPlace)  // the same array for input c and output c, as many hosts pass
         for (std::size_t c = 0; c < numIn && c < numOut; ++c) out[c] = in[c];
 
     float** inArg = numIn ? in.data() : nullptr;
