@@ -24,7 +24,7 @@ protected:
     ~EditBoxClient() = default;
 };
 
-struct EditBoxSpec {
+struct EditBoxSetup {
     Rect rect;              // client coordinates of the parent window
     std::string text;       // shown with all of it selected
     int alignment = 0;      // 0 left, 1 centred, 2 right
@@ -34,7 +34,7 @@ struct EditBoxSpec {
 
 // A visible box with the keyboard focus, or null on failure. Its colours are asked from
 // the parent window's client (WindowClient::editBoxColours).
-NativeEditBox* createEditBox(NativeWindow* parent, const EditBoxSpec& spec, EditBoxClient* client);
+NativeEditBox* createEditBox(NativeWindow* parent, const EditBoxSetup& setup, EditBoxClient* client);
 // The box's text, at most maxChars characters.
 std::string editBoxText(NativeEditBox* box, std::size_t maxChars);
 void destroyEditBox(NativeEditBox* box);

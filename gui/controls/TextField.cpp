@@ -73,15 +73,15 @@ void TextField::mouseDown(DrawContext* context, Point&) {
 
 void TextField::gainFocus(DrawContext* context) {
     if (editBox || !frame || !frame->getWindow()) return;
-    platform::EditBoxSpec spec;
-    spec.rect = Rect(size.left, size.top, size.right + 1, size.bottom + 1);
-    if (context) spec.rect = spec.rect.offsetBy(context->getOffset());
-    spec.text = textBuffer;
-    spec.alignment = alignment == 1 || alignment == 2 ? alignment : 0;
-    spec.fontId = fontId;
-    spec.fontHeightPx = DrawContext::defaultFontHeight(fontId);
+    platform::EditBoxSetup setup;
+    setup.rect = Rect(size.left, size.top, size.right + 1, size.bottom + 1);
+    if (context) setup.rect = setup.rect.offsetBy(context->getOffset());
+    setup.text = textBuffer;
+    setup.alignment = alignment == 1 || alignment == 2 ? alignment : 0;
+    setup.fontId = fontId;
+    setup.fontHeightPx = DrawContext::defaultFontHeight(fontId);
     std::memcpy(textBeforeEditing, textBuffer, sizeof textBuffer);
-    editBox = platform::createEditBox(frame->getWindow(), spec, this);
+    editBox = platform::createEditBox(frame->getWindow(), setup, this);
 }
 
 void TextField::editBoxFinished() {

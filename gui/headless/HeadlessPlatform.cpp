@@ -18,7 +18,7 @@ struct NativeWindow {
 };
 struct NativeEditBox {
     NativeWindow* parent = nullptr;
-    EditBoxSpec spec;
+    EditBoxSetup setup;
     EditLine line;
     EditBoxClient* client = nullptr;
 };
@@ -157,7 +157,7 @@ int componentObjectDepth() { return state().comDepth; }
 
 bool editBoxOpen() { return state().editBox != nullptr; }
 platform::NativeWindow* editBoxParent() { return state().editBox ? state().editBox->parent : nullptr; }
-platform::EditBoxSpec editBoxSpec() { return state().editBox ? state().editBox->spec : platform::EditBoxSpec{}; }
+platform::EditBoxSetup editBoxSetup() { return state().editBox ? state().editBox->setup : platform::EditBoxSetup{}; }
 std::string editBoxText() { return state().editBox ? state().editBox->line.value() : std::string(); }
 bool editBoxAllSelected() { return state().editBox && state().editBox->line.allSelected(); }
 
@@ -297,12 +297,12 @@ void uninitialiseComponentObjects() { --state().comDepth; }
 
 namespace platform {
 
-NativeEditBox* createEditBox(NativeWindow* parent, const EditBoxSpec& spec, EditBoxClient* client) {
+NativeEditBox* createEditBox(NativeWindow* parent, const EditBoxSetup& setup, EditBoxClient* client) {
     if (!alive(parent) || state().editBox) return nullptr;
     auto* box = new NativeEditBox;
     box->parent = parent;
-    box->spec = spec;
-    box->line = EditLine(spec.text);
+    box->setup = setup;
+    box->line = EditLine(setup.text);
     box->client = client;
     state().editBox = box;
     return box;

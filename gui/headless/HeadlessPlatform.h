@@ -74,7 +74,7 @@ int componentObjectDepth();
 // selection (all of the text when the box opens) and leaves nothing selected.
 bool editBoxOpen();
 platform::NativeWindow* editBoxParent();
-platform::EditBoxSpec editBoxSpec();
+platform::EditBoxSetup editBoxSetup();
 std::string editBoxText();
 bool editBoxAllSelected();
 void typeText(const std::string& text);

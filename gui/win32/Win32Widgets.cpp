@@ -30,9 +30,9 @@ LRESULT CALLBACK editBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     return CallWindowProcA(original, hwnd, message, wParam, lParam);
 }
 
-HFONT editFont(const platform::EditBoxSpec& spec) {
-    const bool symbol = spec.fontId == 7;
-    return CreateFontA(-spec.fontHeightPx, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+HFONT editFont(const platform::EditBoxSetup& setup) {
+    const bool symbol = setup.fontId == 7;
+    return CreateFontA(-setup.fontHeightPx, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, symbol ? FF_DECORATIVE : (FF_SWISS | VARIABLE_PITCH),
                        symbol ? "Symbol" : "Arial");
 }
@@ -66,19 +66,19 @@ HMENU buildMenu(const std::vector<platform::PopupMenuItem>& items) {
 
 namespace platform {
 
-NativeEditBox* createEditBox(NativeWindow* parent, const EditBoxSpec& spec, EditBoxClient* client) {
+NativeEditBox* createEditBox(NativeWindow* parent, const EditBoxSetup& setup, EditBoxClient* client) {
     if (!parent || !parent->hwnd) return nullptr;
     DWORD style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
-    if (spec.alignment == 1) style |= ES_CENTER;
-    if (spec.alignment == 2) style |= ES_RIGHT;
-    HWND hwnd = CreateWindowExA(0, "EDIT", spec.text.c_str(), style, spec.rect.left, spec.rect.top, spec.rect.width(),
-                                spec.rect.height(), parent->hwnd, nullptr, moduleInstance(), nullptr);
+    if (setup.alignment == 1) style |= ES_CENTER;
+    if (setup.alignment == 2) style |= ES_RIGHT;
+    HWND hwnd = CreateWindowExA(0, "EDIT", setup.text.c_str(), style, setup.rect.left, setup.rect.top, setup.rect.width(),
+                                setup.rect.height(), parent->hwnd, nullptr, moduleInstance(), nullptr);
     if (!hwnd) return nullptr;
     auto* box = new NativeEditBox;
     box->hwnd = hwnd;
     box->parent = parent;
     box->client = client;
-    box->font = editFont(spec);
+    box->font = editFont(setup);
     if (box->font) SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(box->font), TRUE);
     SendMessageA(hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     SendMessageA(hwnd, EM_SETSEL, 0, -1);

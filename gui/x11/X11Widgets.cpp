@@ -17,7 +17,7 @@ struct NativeEditBox {
     Window xid = 0;
     NativeWindow* parent = nullptr;
     EditBoxClient* client = nullptr;
-    EditBoxSpec spec;
+    EditBoxSetup setup;
     EditLine line;
     RasterImage pixels;
     XImage* image = nullptr;
@@ -83,19 +83,19 @@ void paintBox(platform::NativeEditBox* box) {
     RasterCanvas canvas(box->pixels);
     const Rect whole(0, 0, box->pixels.width, box->pixels.height);
     FontSpec font;
-    font.id = box->spec.fontId;
-    font.heightPx = box->spec.fontHeightPx;
+    font.id = box->setup.fontId;
+    font.heightPx = box->setup.fontHeightPx;
     canvas.selectFont(font);
     const bool selected = box->line.allSelected() && !box->line.value().empty();
     // A selection shows inverted, as the system's boxes do.
     canvas.setBrush(selected ? text : back);
     canvas.fillRect(whole);
     canvas.setTextColour(selected ? back : text);
-    canvas.drawText(box->line.value().c_str(), whole, box->spec.alignment, false);
+    canvas.drawText(box->line.value().c_str(), whole, box->setup.alignment, false);
     if (!selected) {
         const int width = canvas.textWidth(box->line.value().c_str());
-        int caret = box->spec.alignment == 2 ? whole.right - 1
-                    : box->spec.alignment == 1 ? (whole.width() + width) / 2
+        int caret = box->setup.alignment == 2 ? whole.right - 1
+                    : box->setup.alignment == 1 ? (whole.width() + width) / 2
                                                : width;
         caret = std::min(caret, whole.right - 1);
         canvas.setBrush(text);
@@ -316,11 +316,11 @@ bool handleWidgetEvent(const XEvent& event) {
 
 namespace platform {
 
-NativeEditBox* createEditBox(NativeWindow* parent, const EditBoxSpec& spec, EditBoxClient* client) {
+NativeEditBox* createEditBox(NativeWindow* parent, const EditBoxSetup& setup, EditBoxClient* client) {
     Display* dpy = x11::display();
     if (!dpy || !parent || !parent->xid || openBox) return nullptr;
     Surface s;
-    if (!makeSurface(dpy, parent->xid, spec.rect, false, ExposureMask | KeyPressMask | FocusChangeMask, s))
+    if (!makeSurface(dpy, parent->xid, setup.rect, false, ExposureMask | KeyPressMask | FocusChangeMask, s))
         return nullptr;
     auto* box = new NativeEditBox;
     box->xid = s.xid;
@@ -330,8 +330,8 @@ NativeEditBox* createEditBox(NativeWindow* parent, const EditBoxSpec& spec, Edit
     box->gc = s.gc;
     box->parent = parent;
     box->client = client;
-    box->spec = spec;
-    box->line = EditLine(spec.text);
+    box->setup = setup;
+    box->line = EditLine(setup.text);
     openBox = box;
     XSync(dpy, False);
     XSetInputFocus(dpy, box->xid, RevertToParent, CurrentTime);

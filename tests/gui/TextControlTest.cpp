@@ -197,11 +197,11 @@ TEST_F(TextFieldTest, ClickOpensTheBoxOverTheFieldWithAllSelected) {
     f.click({30, 70});
     ASSERT_TRUE(headless::editBoxOpen());
     EXPECT_EQ(f.frame()->getFocusView(), t);
-    const platform::EditBoxSpec spec = headless::editBoxSpec();
-    EXPECT_EQ(spec.rect, Rect(20, 60, 141, 81));
-    EXPECT_EQ(spec.text, "Speaker");
-    EXPECT_EQ(spec.alignment, 2);
-    EXPECT_EQ(spec.fontHeightPx, DrawContext::defaultFontHeight(3));
+    const platform::EditBoxSetup setup = headless::editBoxSetup();
+    EXPECT_EQ(setup.rect, Rect(20, 60, 141, 81));
+    EXPECT_EQ(setup.text, "Speaker");
+    EXPECT_EQ(setup.alignment, 2);
+    EXPECT_EQ(setup.fontHeightPx, DrawContext::defaultFontHeight(3));
     EXPECT_TRUE(headless::editBoxAllSelected());
     EXPECT_EQ(headless::editBoxParent(), f.window);
     Colour text, back;
