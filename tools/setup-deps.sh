@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config file
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine wine64 wine32:i386 qemu-user-static xvfb xauth x11-utils
-  libsndfile1-dev libfreetype-dev fonts-liberation2 libx11-dev libxext-dev libxtst-dev
+  libsndfile1-dev libfreetype-dev fonts-liberation2 python3-cairo libx11-dev libxext-dev libxtst-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   ardour iem-plugin-suite-vst
 )
