@@ -166,6 +166,8 @@ def led(cr, x, y, on, r=2.0):
 
 
 def screen(cr, x, y, w, h, r=2.5):
+    """A dark display face. Keep it a pixel inside a strip's corners, so the corners of
+    every frame stay the background's own pixels."""
     rounded(cr, x, y, w, h, r)
     cr.set_source_rgb(*rgb(SCREEN))
     cr.fill()

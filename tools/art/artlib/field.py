@@ -32,7 +32,7 @@ def order_strip(under):
     for k in range(6):
         s = under.surface()
         cr = context(s)
-        controls.screen(cr, 0, 0, ORDER[2], ORDER[3], 3)
+        controls.screen(cr, 1, 1, ORDER[2] - 2, ORDER[3] - 2, 3)
         for row, names in enumerate(ORDERS):
             top, bottom = row_top(row), row_top(row + 1)
             lit = row == k

@@ -59,7 +59,7 @@ def mirror_strip(under):
     for k, label in enumerate(MIRROR_LABELS):
         s = under.surface()
         cr = context(s)
-        controls.screen(cr, 0, 0, 48, 18, 2.5)
+        controls.screen(cr, 1, 0, 46, 18, 2.5)
         controls.display_text(cr, label, 24, 10, True, 6, "centre")
         for i in range(5):
             cr.set_source_rgb(*rgb(AMBER if i == k else "#3a3f46"))
