@@ -3,7 +3,7 @@ file and size. Strips are shown as their frames laid out in a grid."""
 import cairo
 
 from . import raster
-from .style import AMBER, HEADING, LABEL_DIM, context, rgb, text
+from .style import AMBER, HEADING, LABEL_DIM, context, font, rgb, text, text_width
 
 PAGE_W = 1180
 MARGIN = 16
@@ -20,6 +20,21 @@ def frames_grid(picture, frames):
     return fw, fh, columns, rows, columns * (fw + FRAME_GAP) - FRAME_GAP, rows * (fh + FRAME_GAP) - FRAME_GAP
 
 
+def captions(tile):
+    p = tile["picture"]
+    frames = f"  {tile['frames']} frames" if tile["frames"] > 1 else ""
+    return (f"{tile['folder']}/{', '.join(tile['scripts'])}",
+            f"{tile['id']}  {tile['name']}  {p.width}\u00d7{p.height}{frames}")
+
+
+def caption_width(cr, tile):
+    first, second = captions(tile)
+    font(cr, 9, False)
+    w1 = text_width(cr, first)
+    font(cr, 10, True)
+    return max(w1, text_width(cr, second))
+
+
 def sheet(entries):
     # one tile per file; a file loaded by several scripts names them all
     tiles = {}
@@ -32,9 +47,10 @@ def sheet(entries):
                       "picture": picture, "frames": frames}
     placed = []
     x, y, row_h = MARGIN, 52, 0
+    measure = context(raster.new_surface(1, 1))
     for tile in tiles.values():
         *_, w, h = frames_grid(tile["picture"], tile["frames"])
-        w = max(w, 150)
+        w = max(w, caption_width(measure, tile))
         if x + w > PAGE_W - MARGIN:
             x, y, row_h = MARGIN, y + row_h + GAP, 0
         placed.append((tile, x, y))
@@ -51,9 +67,9 @@ def sheet(entries):
     for tile, x, y in placed:
         p = tile["picture"]
         fw, fh, columns, _, _, _ = frames_grid(p, tile["frames"])
-        text(cr, f"{tile['folder']}/{', '.join(tile['scripts'])}", x, y + 10, LABEL_DIM, 9, False, 0)
-        frames = f"  {tile['frames']} frames" if tile["frames"] > 1 else ""
-        text(cr, f"{tile['id']}  {tile['name']}  {p.width}\u00d7{p.height}{frames}", x, y + 22, AMBER, 10, True, 0)
+        first, second = captions(tile)
+        text(cr, first, x, y + 10, LABEL_DIM, 9, False, 0)
+        text(cr, second, x, y + 22, AMBER, 10, True, 0)
         source = p.surface()
         for k in range(tile["frames"]):
             dx = x + (k % columns) * (fw + FRAME_GAP)

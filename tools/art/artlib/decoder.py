@@ -121,15 +121,20 @@ def layout_frame(layout, name):
     speakers.backdrop(cr, w, h)
     outputs = layout["outputs"]
     periphonic = any(o and abs(o["elevation"]) > 1 for o in outputs)
-    camera = speakers.Camera(w / 2, 38, 92 if periphonic else 118, 4.2, 38 if periphonic else 62)
+    if periphonic:
+        camera = speakers.clearest_camera(outputs, w / 2, 38, 130)
+    else:
+        camera = speakers.Camera(w / 2, 38, 118, 4.2, 62)
     speakers.ring(cr, camera)
     speakers.axes(cr, camera, 1.25, False)
     speakers.listener(cr, camera, 3)
     if all(o is None for o in outputs):
         # mono: no direction, every output carries the same signal
-        directions = [{"azimuth": 8, "elevation": 0}, {"azimuth": -8, "elevation": 0}]
+        directions = [{"azimuth": 14, "elevation": 0}, {"azimuth": -14, "elevation": 0}]
     else:
         directions = outputs
+    if periphonic:
+        speakers.edges(cr, camera, directions)
     speakers.speakers(cr, camera, directions, 6.0, 5.0)
     text(cr, name, w / 2, h - 5, AMBER, 6, True, 1, "centre")
     cr.set_source_rgba(1, 1, 1, 0.06)

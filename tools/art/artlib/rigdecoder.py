@@ -160,7 +160,7 @@ def rig_frame(index, rig):
         text(cr, "DUMMY NO RIG!", w / 2, h / 2 + 4, LABEL_DIM, 11, True, 2, "centre")
         return raster.to_rgb(s)
     periphonic = any(abs(d["elevation"]) > 1 for d in directions)
-    camera = clearest_camera(directions, w, h) if periphonic else speakers.Camera(w / 2, h / 2 + 2, 350, 5.0, 24, 28)
+    camera = speakers.clearest_camera(directions, w / 2, h / 2, 240) if periphonic else speakers.Camera(w / 2, h / 2 + 2, 350, 5.0, 24, 28)
     speakers.ring(cr, camera, width=1.2)
     speakers.axes(cr, camera, 1.45, True, None if periphonic else 0.8)
     if periphonic:
@@ -172,19 +172,6 @@ def rig_frame(index, rig):
     text(cr, f"{count} SPEAKERS", w - 8, h - 7, LABEL_DIM, 7, True, 1, "right")
     text(cr, RIG_NAMES[index].upper(), 8, h - 7, AMBER, 7, True, 1, "left")
     return raster.to_rgb(s)
-
-
-def clearest_camera(directions, w, h):
-    """The view from behind that keeps the speakers of a solid rig furthest apart."""
-    best, best_gap = None, -1.0
-    for elevation in range(14, 42, 4):
-        for azimuth in range(10, 56, 5):
-            camera = speakers.Camera(w / 2, h / 2, 240, 5.0, elevation, azimuth)
-            points = [camera.project(speakers.unit(d["azimuth"], d["elevation"])) for d in directions]
-            gap = min(math.hypot(a[0] - b[0], a[1] - b[1]) for i, a in enumerate(points) for b in points[i + 1:])
-            if gap > best_gap + 0.01:
-                best, best_gap = camera, gap
-    return best
 
 
 def about():

@@ -159,3 +159,17 @@ def speakers(cr, camera, directions, radius_near, radius_far, floor_lines=True):
     for depth, number, p, x, y in sorted(placed, key=lambda t: (-t[0], t[1])):
         t = 0.0 if far == near else (far - depth) / (far - near)
         speaker(cr, x, y, radius_far + (radius_near - radius_far) * t, number, t > 0.5)
+
+
+def clearest_camera(directions, cx, cy, focal):
+    """The view from behind and above that keeps the speakers of a solid rig furthest
+    apart on the picture."""
+    best, best_gap = None, -1.0
+    for elevation in range(14, 42, 4):
+        for azimuth in range(10, 56, 5):
+            camera = Camera(cx, cy, focal, 5.0, elevation, azimuth)
+            points = [camera.project(unit(d["azimuth"], d["elevation"])) for d in directions]
+            gap = min(math.hypot(a[0] - b[0], a[1] - b[1]) for i, a in enumerate(points) for b in points[i + 1:])
+            if gap > best_gap + 0.01:
+                best, best_gap = camera, gap
+    return best

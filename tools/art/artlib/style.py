@@ -211,21 +211,28 @@ def splash(cr, width, height, product, tagline, details):
     g.add_color_stop_rgb(1, *rgb("#141619"))
     cr.set_source(g)
     cr.paint()
-    # a faint sound field: rings and axes behind the mark
-    cx, cy = width * 0.5, height * 0.36
+    # a faint sound field: rings behind the mark; wide, low screens put the mark at the left
+    wide = width > 2.2 * height
+    cx, cy = (height * 0.62, height * 0.5) if wide else (width * 0.5, height * 0.36)
     cr.set_line_width(1)
     for i in range(1, 9):
         cr.set_source_rgba(1, 0.68, 0.24, 0.10 - i * 0.01)
         cr.arc(cx, cy, i * min(width, height) * 0.085, 0, 2 * math.pi)
         cr.stroke()
-    mark(cr, cx, cy, min(width, height) * 0.26)
+    mark(cr, cx, cy, min(width, height) * (0.44 if wide else 0.26))
     scale = min(1.0, width / 330.0)
     size = max(15, 26 * scale)
-    text(cr, product, cx, height * 0.64, HEADING, size, True, size * 0.18, "centre")
-    text(cr, tagline, cx, height * 0.64 + size * 0.75, AMBER, max(7, 8.5 * scale), True, 0.8, "centre")
-    y = height * 0.64 + size * 0.75 + 14
+    spacing = size * 0.18
+    if wide:
+        x, align, y = height * 1.16, "left", height * 0.47
+        size, spacing = 17, 2
+    else:
+        x, align, y = cx, "centre", height * 0.64
+    text(cr, product, x, y, HEADING, size, True, spacing, align)
+    text(cr, tagline, x, y + size * 0.75, AMBER, max(7, 8.5 * scale), True, 1, align)
+    y += size * 0.75 + 14
     for line in details:
-        text(cr, line, cx, y, LABEL_DIM, 8, False, 0, "centre")
+        text(cr, line, x, y, LABEL_DIM, 8, False, 0, align)
         y += 10
     cr.set_source_rgba(1, 1, 1, 0.08)
     cr.rectangle(0.5, 0.5, width - 1, height - 1)
