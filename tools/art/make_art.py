@@ -18,9 +18,9 @@ import sys
 sys.dont_write_bytecode = True  # runs from the source tree, also in tests: leave it clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from artlib import contact, controls, decoder, field, panner, raster, rigdecoder, style, zoom  # noqa: E402
+from artlib import contact, controls, decoder, field, panner, preview, raster, rigdecoder, style, zoom  # noqa: E402
 
-# (folder, script, description, bitmaps {id: (file, picture)}, frames {id: count})
+# (folder, resource script, what the script's comment calls it)
 EDITORS = [
     ("panner", "panner_master.rc", "panner editor, master variant"),
     ("panner", "panner_effect.rc", "panner editor, effect variant"),
@@ -67,12 +67,13 @@ def main():
         speakers = json.load(f)
     root = sys.argv[2]
     sheet = []
-    for (folder, script, description), bitmaps in zip(EDITORS, editor_bitmaps(speakers)):
+    all_bitmaps = editor_bitmaps(speakers)
+    for (folder, script, description), bitmaps in zip(EDITORS, all_bitmaps):
         for rid, (name, picture) in sorted(bitmaps.items()):
             write(os.path.join(root, "resources", folder, name), raster.bmp_bytes(picture))
             sheet.append((f"{folder}/{script}", rid, name, picture, FRAMES.get(name, 1)))
         write(os.path.join(root, "resources", folder, script), resource_script(description, bitmaps).encode())
-    write(os.path.join(root, "docs", "art.png"), raster.png_bytes(contact.sheet(sheet)))
+    write(os.path.join(root, "docs", "art.png"), raster.png_bytes(contact.sheet(sheet, preview.assembled(all_bitmaps))))
 
 
 if __name__ == "__main__":

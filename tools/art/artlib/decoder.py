@@ -85,7 +85,7 @@ def switch_frame(under, k):
     cr = context(s)
     draw_switch_track(cr)
     cap = controls.fader_cap(HANDLE_W, SWITCH[3], vertical=False)
-    paste_keyed(s, cap, handle_left(k), 0)
+    raster.draw_keyed(s, cap, handle_left(k), 0)
     return raster.to_rgb(s)
 
 
@@ -100,18 +100,6 @@ def draw_switch_track(cr):
         cr.rectangle(math.floor(cx), 2, 1, 2)
         cr.rectangle(math.floor(cx), 9, 1, 2)
         cr.fill()
-
-
-def paste_keyed(surface, picture, x0, y0):
-    """Draws a keyed picture onto a surface as the toolkit's keyed draw would."""
-    cr = context(surface)
-    for y in range(picture.height):
-        for x in range(picture.width):
-            if picture.key_mask[y * picture.width + x]:
-                continue
-            cr.set_source_rgb(*(c / 255.0 for c in picture.pixel(x, y)))
-            cr.rectangle(x0 + x, y0 + y, 1, 1)
-            cr.fill()
 
 
 def layout_frame(layout, name):

@@ -108,6 +108,27 @@ def _avoid_key(rgb, mask):
             start = i + 1
 
 
+def draw(surface, picture, x0, y0, source_y=0, height=None):
+    """Draws (part of) a picture onto a surface opaquely, as the toolkit's opaque draw."""
+    part = picture.crop(0, source_y, picture.width, height or picture.height)
+    cr = cairo.Context(surface)
+    cr.set_source_surface(part.surface(), x0, y0)
+    cr.paint()
+
+
+def draw_keyed(surface, picture, x0, y0):
+    """Draws a keyed picture onto a surface as the toolkit's keyed draw does: key-colour
+    pixels leave the surface unchanged."""
+    cr = cairo.Context(surface)
+    for y in range(picture.height):
+        for x in range(picture.width):
+            if picture.key_mask[y * picture.width + x]:
+                continue
+            cr.set_source_rgb(*(c / 255.0 for c in picture.pixel(x, y)))
+            cr.rectangle(x0 + x, y0 + y, 1, 1)
+            cr.fill()
+
+
 def stack(pictures):
     """Frames stacked from the top into one strip."""
     width = pictures[0].width
