@@ -1,28 +1,17 @@
-// Prints, as JSON, where the decoder's layouts and the rig decoder's rigs put their
-// loudspeakers, read from the plug-ins' own tables, so the editor pictures drawn by
-// make_art.py follow the decoding instead of a second hand-typed copy.
-//
-//   orva_art_speakers > speakers.json
-//
-// A decoder output's direction is the direction of its X, Y, Z weights. A rig speaker's
-// direction is the plane-wave direction whose strict second-order decode comes closest to
-// that speaker alone (exactly that speaker for the Square, Pentagon and Surround; the
-// speaker's own direction, by symmetry, for the other regular rigs).
+// Loudspeaker directions from the decoders' own tables (see SpeakerDirections.h).
+#include "SpeakerDirections.h"
+
 #include <cmath>
-#include <cstdio>
 
 #include "DecoderLayouts.h"
 #include "RigTables.h"
+
+namespace art {
 
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kDegPerRad = 180.0 / kPi;
-
-struct Direction {
-    double azimuthDeg;
-    double elevationDeg;
-};
 
 Direction directionOf(double x, double y, double z) {
     return {std::atan2(y, x) * kDegPerRad, std::atan2(z, std::hypot(x, y)) * kDegPerRad};
@@ -90,58 +79,30 @@ Direction speakerDirection(const rig::RigTable& table, int speaker) {
     return best;
 }
 
-// Two decimals: enough for a picture, and stable against the last bits of the search.
-double roundedDeg(double deg) {
-    const double r = std::round(deg * 100.0) / 100.0;
-    return r == 0.0 ? 0.0 : r;  // no "-0.00"
-}
-
-void printDirection(const Direction& d, bool last) {
-    std::printf("{\"azimuth\": %.2f, \"elevation\": %.2f}%s", roundedDeg(d.azimuthDeg), roundedDeg(d.elevationDeg),
-                last ? "" : ", ");
-}
-
-void printDecoderLayouts() {
-    std::printf("  \"decoder_layouts\": [\n");
-    for (int l = 0; l < decoder::kLayoutCount; ++l) {
-        const decoder::LayoutGains& gains = decoder::gainsFor(static_cast<decoder::Layout>(l));
-        std::printf("    {\"name\": \"%s\", \"outputs\": [", gains.displayText);
-        for (int k = 0; k < gains.outputCount; ++k) {
-            const decoder::OutputWeights& w = gains.weights[k];
-            const bool directional = w.b != 0.0 || w.c != 0.0 || w.d != 0.0;
-            if (directional)
-                printDirection(directionOf(w.b, w.c, w.d), k + 1 == gains.outputCount);
-            else
-                std::printf("null%s", k + 1 == gains.outputCount ? "" : ", ");
-        }
-        std::printf("]}%s\n", l + 1 == decoder::kLayoutCount ? "" : ",");
-    }
-    std::printf("  ],\n");
-}
-
-void printRigs() {
-    std::printf("  \"rigs\": [\n");
-    for (int r = 0; r < rig::kRigCount; ++r) {
-        std::printf("    {\"speakers\": [");
-        const int count = rig::speakerCountForRig(static_cast<float>(r));
-        const rig::RigTable* table = rig::rigTableFor(static_cast<float>(r), false);
-        for (int k = 0; k < count; ++k) {
-            // The stereo rule (no table) feeds +Y to output 1 and -Y to output 2.
-            const Direction d =
-                table ? speakerDirection(*table, k) : directionOf(0.0, k == 0 ? rig::kStereoY : -rig::kStereoY, 0.0);
-            printDirection(d, k + 1 == count);
-        }
-        std::printf("]}%s\n", r + 1 == rig::kRigCount ? "" : ",");
-    }
-    std::printf("  ]\n");
-}
-
 }  // namespace
 
-int main() {
-    std::printf("{\n");
-    printDecoderLayouts();
-    printRigs();
-    std::printf("}\n");
-    return 0;
+std::vector<std::optional<Direction>> decoderOutputDirections(int layoutIndex) {
+    std::vector<std::optional<Direction>> outputs;
+    if (layoutIndex < 0 || layoutIndex >= decoder::kLayoutCount) return outputs;
+    const decoder::LayoutGains& gains = decoder::gainsFor(static_cast<decoder::Layout>(layoutIndex));
+    for (int k = 0; k < gains.outputCount; ++k) {
+        const decoder::OutputWeights& w = gains.weights[k];
+        if (w.b != 0.0 || w.c != 0.0 || w.d != 0.0)
+            outputs.push_back(directionOf(w.b, w.c, w.d));
+        else
+            outputs.push_back(std::nullopt);
+    }
+    return outputs;
 }
+
+std::vector<Direction> rigSpeakerDirections(int rigIndex) {
+    std::vector<Direction> speakers;
+    const int count = rig::speakerCountForRig(static_cast<float>(rigIndex));
+    const rig::RigTable* table = rig::rigTableFor(static_cast<float>(rigIndex), false);
+    for (int k = 0; k < count; ++k)
+        speakers.push_back(table ? speakerDirection(*table, k)
+                                 : directionOf(0.0, k == 0 ? rig::kStereoY : -rig::kStereoY, 0.0));
+    return speakers;
+}
+
+}  // namespace art
