@@ -35,7 +35,7 @@ def background():
         cr.rectangle(math.floor(cx), y + h + 3, 1, 3)
         cr.fill()
         glyph(cr, k, cx, y + h + 20)
-        text(cr, SHORT[k], cx, y + h + 41, LABEL, 6, True, 0, "centre")
+        text(cr, SHORT[k], cx, y + h + 42, LABEL, 7, True, 0, "centre")
     px, py, pw, ph = PICTURE
     style.tray(cr, px, py, pw, ph, 3)
     text(cr, "OUTPUTS", px + pw / 2, py - 5, HEADING, 7, True, 1, "centre")
@@ -45,7 +45,7 @@ def background():
     cr.fill()
     style.wordmark(cr, 14, 110, 13)
     text(cr, "DECODER", 66, 110, HEADING, 11, True, 2)
-    text(cr, "B-FORMAT", 210, 109, LABEL_DIM, 6, True, 1, "right")
+    text(cr, "B-FORMAT", 210, 109, LABEL_DIM, 7, True, 1, "right")
     return raster.to_rgb(s)
 
 

@@ -6,8 +6,9 @@ from .style import AMBER, HEADING, LABEL, context, rgb, text
 WIDTH, HEIGHT = 186, 190
 KNOBS = [(22, 36, "FIRST"), (70, 36, "SECOND"), (118, 36, "THIRD")]
 ORDER = (22, 90, 144, 80)
-ORDERS = [("ROTATE", "TILT", "TUMBLE"), ("ROTATE", "TUMBLE", "TILT"), ("TILT", "ROTATE", "TUMBLE"),
-          ("TILT", "TUMBLE", "ROTATE"), ("TUMBLE", "ROTATE", "TILT"), ("TUMBLE", "TILT", "ROTATE")]
+ORDERS = [("Rotate", "Tilt", "Tumble"), ("Rotate", "Tumble", "Tilt"), ("Tilt", "Rotate", "Tumble"),
+          ("Tilt", "Tumble", "Rotate"), ("Tumble", "Rotate", "Tilt"), ("Tumble", "Tilt", "Rotate")]
+COLUMNS = (19, 62, 105)
 
 
 def background():
@@ -42,13 +43,15 @@ def order_strip(under):
                 cr.fill()
             controls.led(cr, 9, (top + bottom) / 2 + 0.5, lit, 1.8)
             base = bottom - 3
-            for i, (name, x) in enumerate(zip(names, (18, 60, 102))):
-                text(cr, name, x, base, AMBER if lit else "#7b828c", 7, lit, 0)
+            for i, (name, x) in enumerate(zip(names, COLUMNS)):
+                text(cr, name, x, base, AMBER if lit else "#8a919b", 8, lit, 0)
                 if i < 2:
+                    # an arrow to the rotation applied next
+                    ax = COLUMNS[i + 1] - 6
                     cr.set_source_rgb(*rgb(AMBER if lit else "#4a5058"))
-                    cr.move_to(x + 38, base - 5.5)
-                    cr.line_to(x + 38, base - 0.5)
-                    cr.line_to(x + 41, base - 3)
+                    cr.move_to(ax, base - 6)
+                    cr.line_to(ax, base - 1)
+                    cr.line_to(ax + 3, base - 3.5)
                     cr.close_path()
                     cr.fill()
         frames.append(raster.to_rgb(s))

@@ -16,7 +16,7 @@ FADERS = [(15, "CTR"), (50, "VOL"), (85, "DIST"), (120, "ELEV"), (238, "ELEV"), 
           (343, "CTR")]
 KNOBS = [(162, 28), (162, 118)]
 MIRROR = (162, 98, 48, 18)
-MIRROR_LABELS = ["NO PAN", "STEREO", "Y MIRROR", "X MIRROR", "XY MIRROR"]
+MIRROR_LABELS = ["No Pan", "Stereo", "Y Mirror", "X Mirror", "XY Mirror"]
 
 
 def background(master):
@@ -60,10 +60,10 @@ def mirror_strip(under):
         s = under.surface()
         cr = context(s)
         controls.screen(cr, 1, 0, 46, 18, 2.5)
-        controls.display_text(cr, label, 24, 10, True, 6, "centre")
+        controls.display_text(cr, label, 24, 11, True, 8, "centre")
         for i in range(5):
             cr.set_source_rgb(*rgb(AMBER if i == k else "#3a3f46"))
-            cr.rectangle(6 + i * 8, 13, 5, 2)
+            cr.rectangle(6 + i * 8, 14, 5, 1)
             cr.fill()
         frames.append(raster.to_rgb(s))
     return raster.stack(frames)
