@@ -66,8 +66,8 @@ def bitmap_tiles(entries):
     result = []
     for scripts, folder, rid, name, picture, frames in tiles.values():
         count = f"  {frames} frames" if frames > 1 else ""
-        result.append(Tile(f"{folder}/{', '.join(scripts)}", f"{rid}  {name}  {picture.width}\u00d7{picture.height}{count}",
-                           picture, frames))
+        size = f"{picture.width}\u00d7{picture.height}"
+        result.append(Tile(f"{folder}/{', '.join(scripts)}", f"{rid}  {name}  {size}{count}", picture, frames))
     return result
 
 

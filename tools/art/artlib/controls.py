@@ -7,8 +7,7 @@ import math
 import cairo
 
 from . import raster
-from .style import (AMBER, AMBER_DIM, LABEL, LABEL_DIM, METAL_DARK, METAL_LIGHT, SCREEN, TRAY, context, rgb, rgb8,
-                    rounded, text)
+from .style import AMBER, LABEL, LABEL_DIM, SCREEN, TRAY, context, rgb, rgb8, rounded, text
 
 KNOB_PX = 48
 KNOB_FRAMES = 45
@@ -176,6 +175,3 @@ def screen(cr, x, y, w, h, r=2.5):
 def display_text(cr, s, x, y, lit, size=7.0, align="left"):
     text(cr, s, x, y, AMBER if lit else "#4d535b", size, True, 0, align)
 
-
-__all__ = ["knob_strip", "knob_frame", "vertical_track", "horizontal_track", "fader_cap", "led", "screen",
-           "display_text", "AMBER_DIM", "METAL_DARK", "METAL_LIGHT"]

@@ -4,7 +4,7 @@ two knobs."""
 import math
 
 from . import controls, raster, style
-from .style import AMBER, HEADING, LABEL, LABEL_DIM, TRAY, context, rgb, text
+from .style import AMBER, HEADING, LABEL, LABEL_DIM, context, rgb, text
 
 WIDTH, HEIGHT = 373, 207
 FADER_W, FADER_H = 16, 160

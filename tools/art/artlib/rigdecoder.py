@@ -160,7 +160,10 @@ def rig_frame(index, rig):
         text(cr, "DUMMY NO RIG!", w / 2, h / 2 + 4, LABEL_DIM, 11, True, 2, "centre")
         return raster.to_rgb(s)
     periphonic = any(abs(d["elevation"]) > 1 for d in directions)
-    camera = speakers.clearest_camera(directions, w / 2, h / 2, 240) if periphonic else speakers.Camera(w / 2, h / 2 + 2, 350, 5.0, 24, 28)
+    if periphonic:
+        camera = speakers.clearest_camera(directions, w / 2, h / 2, 240)
+    else:
+        camera = speakers.Camera(w / 2, h / 2 + 2, 350, 5.0, 24, 28)
     speakers.ring(cr, camera, width=1.2)
     speakers.axes(cr, camera, 1.45, True, None if periphonic else 0.8)
     if periphonic:

@@ -37,8 +37,6 @@ LABEL_DIM = "#838b96"
 HEADING = "#e9ecef"
 AMBER = "#ffae3d"
 AMBER_DIM = "#7a5524"
-METAL_LIGHT = "#8e959f"
-METAL_DARK = "#3b4048"
 SPEAKER = "#d9dee4"
 
 
@@ -61,7 +59,8 @@ def context(surface):
 
 
 def font(cr, size, bold=True):
-    cr.select_font_face(FONT_FACE, cairo.FONT_SLANT_NORMAL, cairo.FONT_WEIGHT_BOLD if bold else cairo.FONT_WEIGHT_NORMAL)
+    weight = cairo.FONT_WEIGHT_BOLD if bold else cairo.FONT_WEIGHT_NORMAL
+    cr.select_font_face(FONT_FACE, cairo.FONT_SLANT_NORMAL, weight)
     cr.set_font_size(size)
 
 
