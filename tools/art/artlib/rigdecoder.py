@@ -91,10 +91,10 @@ def background():
 def title(cr):
     """The product name up the right edge, with its line of purpose."""
     cr.save()
-    cr.translate(414, 206)
+    cr.translate(415, 214)
     cr.rotate(-math.pi / 2)
-    text(cr, "HALVANE", 0, 0, HEADING, 20, True, 5)
-    text(cr, "SECOND ORDER RIG DECODER", 1, 14, AMBER, 7, True, 1)
+    text(cr, "HALVANE", 0, 0, HEADING, 24, True, 6)
+    text(cr, "SECOND ORDER RIG DECODER", 1, 12, AMBER, 7, True, 1)
     cr.restore()
 
 
