@@ -26,6 +26,19 @@ bool registerEmbeddedBitmaps(const EmbeddedBitmap* table, std::size_t count) {
     return true;
 }
 
+void unregisterEmbeddedBitmaps(const EmbeddedBitmap* table) {
+    Registry& r = registry();
+    for (std::size_t t = 0; t < r.used; ++t) {
+        if (r.tables[t] != table) continue;
+        for (std::size_t k = t + 1; k < r.used; ++k) {
+            r.tables[k - 1] = r.tables[k];
+            r.counts[k - 1] = r.counts[k];
+        }
+        --r.used;
+        return;
+    }
+}
+
 const EmbeddedBitmap* findEmbeddedBitmap(int resourceId) {
     const Registry& r = registry();
     // Newest table first, so a later registration of an identifier takes precedence.

@@ -12,8 +12,9 @@ struct EmbeddedBitmap {
     std::size_t bmpSize;
 };
 
-// Adds a table (kept by pointer; it must outlive the library). Always true, so a generated
-// source can use it to initialise a static.
+// Adds a table (kept by pointer until unregistered). Always true.
 bool registerEmbeddedBitmaps(const EmbeddedBitmap* table, std::size_t count);
+// Removes a table again (a library being unloaded); unknown tables are ignored.
+void unregisterEmbeddedBitmaps(const EmbeddedBitmap* table);
 // The registered BMP of that identifier, or null.
 const EmbeddedBitmap* findEmbeddedBitmap(int resourceId);
