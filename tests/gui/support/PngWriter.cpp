@@ -71,4 +71,3 @@ bool writePng(const std::string& path, const RasterImage& image) {
     return std::fclose(f) == 0 && ok;
 }
 
-std::string capturePath(const std::string& name) { return std::string(ORVA_CAPTURE_DIR) + "/" + name + ".png"; }
