@@ -118,6 +118,18 @@ const Layout& layoutOf(const std::string& library) {
     throw std::invalid_argument("no layout for " + library);
 }
 
+const RealDrag& realDragOf(const Layout& layout) {
+    static const RealDrag pannerMaster{{58, 120}, {{58, 90}, {58, 50}, {58, 10}, {58, 2}, {58, 2}}, 7, 1.0f, 0.0f};
+    static const RealDrag pannerEffect{{58, 120}, {{58, 90}, {58, 50}, {58, 10}, {58, 2}, {58, 2}}, 3, 1.0f, 0.0f};
+    static const RealDrag field{{46, 40}, {{56, 44}, {62, 52}, {66, 60}, {66, 60}}, 0, 0.25f, 0.01f};
+    static const RealDrag zoom{{90, 152}, {{60, 152}, {30, 152}, {4, 152}, {4, 152}}, 2, 1.0f, 0.0f};
+    const std::string name = layout.library;
+    if (name == "orva_panner_master_ui") return pannerMaster;
+    if (name == "orva_panner_effect_ui") return pannerEffect;
+    if (name == "orva_field_ui") return field;
+    return zoom;
+}
+
 Rect verticalHandle(const Rect& fader, float value) {
     const int top = fader.top + std::max(0, int(147.0f * (1.0f - value)));
     return Rect(fader.left + 1, top, fader.left + 15, top + 12);

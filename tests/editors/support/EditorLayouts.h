@@ -42,6 +42,19 @@ struct Layout {
     int parameterCount;
 };
 
+// One drag through real input for the windowed tests: pressed at `from`, moved along
+// `path`, released; the value it leaves in `tag`.
+struct RealDrag {
+    Point from;
+    std::vector<Point> path;
+    std::int32_t tag;
+    float expected;
+    float tolerance;
+};
+// The panners' left volume fader to the top, the field's first knob from up round to the
+// right, the zoom fader to its left end.
+const RealDrag& realDragOf(const Layout& layout);
+
 // Panner master, panner effect, field, zoom.
 const std::vector<Layout>& firstOrderLayouts();
 const Layout& layoutOf(const std::string& library);
