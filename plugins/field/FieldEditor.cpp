@@ -44,6 +44,7 @@ FieldEditor::~FieldEditor() {
 std::int32_t FieldEditor::open(void* parent) {
     close();  // a second open without close rebuilds everything
     GuiEditor::open(parent);
+    pending.clear();  // the controls start from the plug-in's current values
     frame = new EditorFrame(Rect(0, 0, rect.right, rect.bottom), parent, this);
     frame->setBackgroundBitmap(background);
 
@@ -72,16 +73,28 @@ void FieldEditor::close() {
 }
 
 void FieldEditor::parameterChanged(std::int32_t index, float) {
-    if (!frame) return;
-    if (index >= 0 && index < kParamControlCount && paramControls[index])
-        paramControls[index]->setValue(effect->getParameter(index));
+    pending.mark(index);
     markForRefresh();
+}
+
+void FieldEditor::showPendingParameters() {
+    pending.take([this](std::int32_t index) {
+        if (frame && index < kParamControlCount && paramControls[index])
+            paramControls[index]->setValue(effect->getParameter(index));
+    });
+}
+
+void FieldEditor::idle() {
+    if (isInHostIdle()) return;
+    showPendingParameters();
+    GuiEditor::idle();
 }
 
 void FieldEditor::controlChanged(DrawContext* context, Control* control) {
     const std::int32_t tag = control ? control->getTag() : -1;
     if (tag < 0 || tag >= kParamControlCount) return;  // the splash area
     effect->setParameterAutomated(tag, control->getValue());
+    showPendingParameters();  // the control shows what the plug-in stored
     if (control->needsRedraw()) control->draw(context);
     markForRefresh();
 }

@@ -88,6 +88,7 @@ std::int32_t PanEditor::open(void* parent) {
     GuiEditor::open(parent);
     if (!faderTrack) faderTrack = new Bitmap(kFaderTrackId);
     if (!faderHandle) faderHandle = new Bitmap(kFaderHandleId);
+    pending.clear();  // the controls start from the plug-in's current values
     frame = new EditorFrame(Rect(0, 0, rect.right, rect.bottom), parent, this);
     frame->setBackgroundBitmap(background);
     addControls();
@@ -141,14 +142,26 @@ Control* PanEditor::controlFor(std::int32_t tag) const {
 }
 
 void PanEditor::parameterChanged(std::int32_t index, float) {
-    if (!frame) return;
-    if (Control* control = controlFor(index)) control->setValue(effect->getParameter(index));
+    pending.mark(index);
     markForRefresh();
+}
+
+void PanEditor::showPendingParameters() {
+    pending.take([this](std::int32_t index) {
+        if (Control* control = frame ? controlFor(index) : nullptr) control->setValue(effect->getParameter(index));
+    });
+}
+
+void PanEditor::idle() {
+    if (isInHostIdle()) return;
+    showPendingParameters();
+    GuiEditor::idle();
 }
 
 void PanEditor::controlChanged(DrawContext* context, Control* control) {
     if (!control || controlFor(control->getTag()) != control) return;  // the splash area
     effect->setParameterAutomated(control->getTag(), control->getValue());
+    showPendingParameters();  // the control shows what the plug-in stored
     if (control->needsRedraw()) control->draw(context);
     markForRefresh();
 }

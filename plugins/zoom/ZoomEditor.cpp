@@ -71,6 +71,7 @@ ZoomEditor::~ZoomEditor() {
 std::int32_t ZoomEditor::open(void* parent) {
     close();  // a second open without close rebuilds everything
     GuiEditor::open(parent);
+    pending.clear();  // the controls start from the plug-in's current values
     frame = new EditorFrame(Rect(0, 0, rect.right, rect.bottom), parent, this);
     frame->setBackgroundBitmap(background);
 
@@ -113,19 +114,30 @@ void ZoomEditor::close() {
 }
 
 void ZoomEditor::parameterChanged(std::int32_t index, float) {
-    if (!frame) return;
-    if (index >= 0 && index < kParamCount && paramControls[index]) {
+    pending.mark(index);
+    markForRefresh();
+}
+
+void ZoomEditor::showPendingParameters() {
+    pending.take([this](std::int32_t index) {
+        if (!frame || index >= kParamCount || !paramControls[index]) return;
         const float stored = effect->getParameter(index);
         paramControls[index]->setValue(stored);
         displays[index]->setValue(stored);
-    }
-    markForRefresh();
+    });
+}
+
+void ZoomEditor::idle() {
+    if (isInHostIdle()) return;
+    showPendingParameters();
+    GuiEditor::idle();
 }
 
 void ZoomEditor::controlChanged(DrawContext* context, Control* control) {
     const std::int32_t tag = control ? control->getTag() : -1;
     if (tag < 0 || tag >= kParamCount || control != paramControls[tag]) return;  // the splash area
     effect->setParameterAutomated(tag, control->getValue());
+    showPendingParameters();  // the control and its display show what the plug-in stored
     if (control->needsRedraw()) control->draw(context);
     markForRefresh();
 }

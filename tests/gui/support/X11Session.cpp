@@ -11,9 +11,19 @@
 
 namespace {
 constexpr unsigned long kParentGrey = 0x808080;
-}
 
-X11Session::X11Session() : display(XOpenDisplay(nullptr)) {}
+// Xvfb on a loaded machine now and then refuses a connection: try a few times before
+// deciding there is no server.
+Display* openDisplay() {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (Display* display = XOpenDisplay(nullptr)) return display;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return nullptr;
+}
+}  // namespace
+
+X11Session::X11Session() : display(openDisplay()) {}
 
 X11Session::~X11Session() {
     if (!display) return;
