@@ -37,6 +37,8 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
+constexpr double kPi = 3.141592653589793;
+
 std::intptr_t quietHost(AEffect*, std::int32_t opcode, std::int32_t, std::intptr_t, void*, float) {
     return opcode == audioMasterVersion ? 2400 : 0;
 }
@@ -122,8 +124,11 @@ TEST(EditorBuilds, ProgramChangeReplaysEveryValueThroughTheEditor) {
         ProbeEditor* editor = probe(*plugin);
         plugin->setProgram(2);
         EXPECT_EQ(indicesOf(*editor), b.programReplay) << b.name;
-        for (const auto& [index, value] : editor->received)
-            if (index == 0) EXPECT_FLOAT_EQ(value, 0.25f) << b.name;
+        for (const auto& [index, value] : editor->received) {
+            if (index == 0) {
+                EXPECT_FLOAT_EQ(value, 0.25f) << b.name;
+            }
+        }
     }
 }
 
@@ -136,8 +141,8 @@ TEST(EditorBuilds, MasterPannerEndsAProgramChangeWithThePanAngle) {
     ASSERT_FALSE(editor->received.empty());
     const auto [index, angle] = editor->received.back();
     EXPECT_EQ(index, 3);
-    EXPECT_NEAR(angle, -M_PI / 2, 1e-5);
-    EXPECT_GE(angle, -2 * M_PI);
+    EXPECT_NEAR(angle, -kPi / 2, 1e-5);
+    EXPECT_GE(angle, -2 * kPi);
     EXPECT_LE(angle, 0.0);
 }
 
