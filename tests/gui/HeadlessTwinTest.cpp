@@ -4,39 +4,15 @@
 #include <gtest/gtest.h>
 
 #include "HeadlessPlatform.h"
-#include "TestHost.h"
+#include "TwinEditor.h"
 
 namespace {
 
 constexpr int kStripFrameParam = 0;  // the gallery's strip steps a quarter per click
 
-struct TwinEditor {
-    testhost::TestHost host{testhost::pluginPath("test-only/orva_gallery_headless")};
-    int parent = 0;
-    platform::NativeWindow* window = nullptr;
-
-    bool open() {
-        if (!host.loaded() || !host.instantiateAndStart()) return false;
-        if (host.dispatch(effEditOpen, 0, 0, &parent) != 1) return false;
-        window = headless::lastCreatedWindow();
-        if (!window) return false;
-        headless::paint(window);
-        host.dispatch(effEditIdle);
-        return true;
-    }
-    void click(Point client) {
-        const Point screen(client.h + headless::kWindowScreenOrigin.h, client.v + headless::kWindowScreenOrigin.v);
-        headless::setInput({0, screen});
-        headless::queueInput({platform::kLeftButton, screen});
-        headless::queueInput({0, Point()});
-        headless::click(window, client);
-        host.dispatch(effEditIdle);
-    }
-};
-
 TEST(HeadlessTwin, EditorOpensDrawsAndTakesClicksThroughTheLoadedLibrary) {
     headless::reset();
-    TwinEditor editor;
+    TwinEditor editor("orva_gallery");
     ASSERT_TRUE(editor.open()) << editor.host.error();
     const Point size = headless::windowSize(editor.window);
     ERect* rect = nullptr;
@@ -44,7 +20,7 @@ TEST(HeadlessTwin, EditorOpensDrawsAndTakesClicksThroughTheLoadedLibrary) {
     EXPECT_EQ(size.h, rect->right - rect->left);
     EXPECT_EQ(size.v, rect->bottom - rect->top);
     // Bitmaps come from the twin's own embedded resources: the strip's disc is drawn.
-    EXPECT_EQ(headless::windowPixels(editor.window)->at(32, 32), 0xC82828u);
+    EXPECT_EQ(editor.pixel(32, 32), 0xC82828u);
 
     editor.click(Point(32, 32));
     EXPECT_FLOAT_EQ(editor.host.getParameter(kStripFrameParam), 0.25f);
@@ -58,9 +34,9 @@ TEST(HeadlessTwin, EditorOpensDrawsAndTakesClicksThroughTheLoadedLibrary) {
 TEST(HeadlessTwin, ReloadedLibraryFindsItsBitmapsAgain) {
     for (int round = 0; round < 2; ++round) {
         headless::reset();
-        TwinEditor editor;
+        TwinEditor editor("orva_gallery");
         ASSERT_TRUE(editor.open()) << "round " << round << ": " << editor.host.error();
-        EXPECT_EQ(headless::windowPixels(editor.window)->at(32, 32), 0xC82828u) << "round " << round;
+        EXPECT_EQ(editor.pixel(32, 32), 0xC82828u) << "round " << round;
         editor.host.close();
         EXPECT_EQ(headless::liveWindowCount(), 0);
     }

@@ -12,11 +12,12 @@
 #include <thread>
 #include <vector>
 
-#include "GalleryPlugin.h"
 #include "GalleryHostChecks.h"
+#include "GalleryPlugin.h"
 #include "GalleryReference.h"
 #include "PngWriter.h"
 #include "TestHost.h"
+#include "Win32Session.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -25,29 +26,9 @@
 
 namespace {
 
-HWND createParentWindow() {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
-        wc.lpszClassName = "OrvaTestParent";
-        registered = RegisterClassA(&wc) != 0;
-    }
-    HWND hwnd = CreateWindowExA(WS_EX_TOPMOST, "OrvaTestParent", "Gallery", WS_POPUP | WS_VISIBLE, 40, 40, 320, 420,
-                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SetForegroundWindow(hwnd);
-    return hwnd;
-}
+using win32test::pumpMessages;
 
-void pumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
+HWND createParentWindow() { return static_cast<HWND>(win32test::createParentWindow(320, 420, "Gallery")); }
 
 std::string expectedClassName() {
     char name[32];
@@ -56,25 +37,10 @@ std::string expectedClassName() {
     return name;
 }
 
-void sendKey(WORD key) {
-    INPUT inputs[2] = {};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-    }
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, inputs, sizeof(INPUT));
-}
-
-void sendMouse(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
-}
+void sendKey(WORD key) { win32test::sendKey(key); }
 
 class Win32Gallery : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         ASSERT_TRUE(host.loaded()) << host.error();
         ASSERT_NE(host.instantiate(), nullptr);
@@ -93,96 +59,19 @@ protected:
         ASSERT_EQ(h.dispatch(effEditOpen, 0, 0, parent), 1);
         ASSERT_TRUE(idleUntil([&] { return child() && matchesReference(); })) << lastComparison.describe();
     }
-    RasterImage capture() {
-        RasterImage out;
-        HWND hwnd = child();
-        if (!hwnd) return out;
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = kGalleryWidthPx;
-        info.bmiHeader.biHeight = -kGalleryHeightPx;  // top-down rows
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        HDC windowDc = GetDC(hwnd);
-        HBITMAP dib = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HDC mem = CreateCompatibleDC(windowDc);
-        HGDIOBJ old = SelectObject(mem, dib);
-        BitBlt(mem, 0, 0, kGalleryWidthPx, kGalleryHeightPx, windowDc, 0, 0, SRCCOPY);
-        GdiFlush();
-        out = RasterImage(kGalleryWidthPx, kGalleryHeightPx);
-        const auto* pixels = static_cast<const std::uint32_t*>(bits);
-        for (std::size_t i = 0; i < out.pixels.size(); ++i) out.pixels[i] = pixels[i] & 0xFFFFFF;
-        SelectObject(mem, old);
-        DeleteDC(mem);
-        DeleteObject(dib);
-        ReleaseDC(hwnd, windowDc);
-        return out;
-    }
+    RasterImage capture() { return win32test::capture(child(), kGalleryWidthPx, kGalleryHeightPx); }
     bool matchesReference() {
         lastCapture = capture();
-        lastComparison = compareWithReference(lastCapture, renderGalleryReference(galleryValues(host)), galleryTextAreas());
+        lastComparison =
+            compareWithReference(lastCapture, renderGalleryReference(galleryValues(host)), galleryTextAreas());
         return lastComparison.sameSize && lastComparison.exactMismatches == 0 &&
                lastComparison.textMeanDifference <= kTextTolerance;
     }
-    // Pumps messages and sends effEditIdle every 10 ms, as a host does.
     bool idleUntil(const std::function<bool()>& done, int passes = 300) {
-        for (int i = 0; i < passes; ++i) {
-            pumpMessages();
-            host.dispatch(effEditIdle);
-            if (done()) return true;
-            Sleep(10);
-        }
-        return false;
+        return win32test::idleUntil(host, done, passes);
     }
-    // Presses the button over a frame point; the release follows 150 ms later from another
-    // thread, so a view that holds until release sees it while it runs.
-    void clickAt(int h, int v) {
-        POINT p{h, v};
-        ClientToScreen(child(), &p);
-        SetCursorPos(p.x, p.y);
-        sendMouse(MOUSEEVENTF_LEFTDOWN);
-        std::thread releaser([] {
-            Sleep(150);
-            sendMouse(MOUSEEVENTF_LEFTUP);
-        });
-        for (int i = 0; i < 30; ++i) {
-            pumpMessages();
-            Sleep(10);
-        }
-        releaser.join();
-        pumpMessages();
-    }
-
-    // Presses over `from`; another thread moves along `path` (one step every 20 ms) and
-    // releases while the editor's drag loop runs inside the button-down message.
-    void dragAt(Point fromPoint, const std::vector<Point>& path) {
-        std::vector<POINT> screenPath;
-        for (Point p : path) {
-            POINT s{p.h, p.v};
-            ClientToScreen(child(), &s);
-            screenPath.push_back(s);
-        }
-        POINT from{fromPoint.h, fromPoint.v};
-        ClientToScreen(child(), &from);
-        SetCursorPos(from.x, from.y);
-        sendMouse(MOUSEEVENTF_LEFTDOWN);
-        std::thread mover([screenPath] {
-            Sleep(100);
-            for (POINT p : screenPath) {
-                Sleep(20);
-                SetCursorPos(p.x, p.y);
-            }
-            Sleep(60);
-            sendMouse(MOUSEEVENTF_LEFTUP);
-        });
-        for (int i = 0; i < 60; ++i) {
-            pumpMessages();
-            Sleep(10);
-        }
-        mover.join();
-        pumpMessages();
-    }
+    void clickAt(int h, int v) { win32test::clickAt(child(), Point(h, v)); }
+    void dragAt(Point from, const std::vector<Point>& path) { win32test::dragAt(child(), from, path); }
 
     testhost::TestHost host{testhost::pluginPath("test-only/orva_gallery")};
     HWND parent = nullptr;
@@ -223,7 +112,7 @@ TEST_F(Win32Gallery, CloseAndReopenLeaksNoWindowsOrGdiObjects) {
     openEditor(host);
     host.dispatch(effEditClose);
     pumpMessages();
-    const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const unsigned long gdiBefore = win32test::gdiObjectCount();
     for (int round = 0; round < 10; ++round) {
         ASSERT_EQ(host.dispatch(effEditOpen, 0, 0, parent), 1);
         idleUntil([] { return false; }, 10);
@@ -231,7 +120,7 @@ TEST_F(Win32Gallery, CloseAndReopenLeaksNoWindowsOrGdiObjects) {
         pumpMessages();
         EXPECT_EQ(child(), nullptr);
     }
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiBefore);
+    EXPECT_LE(win32test::gdiObjectCount(), gdiBefore);
     host.setParameter(kStripFrame, 0.75f);
     host.setParameter(kToggle, 1.0f);
     openEditor(host);

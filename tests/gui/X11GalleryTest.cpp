@@ -7,152 +7,55 @@
 #include <functional>
 #include <thread>
 
-#include "GalleryPlugin.h"
 #include "GalleryHostChecks.h"
+#include "GalleryPlugin.h"
 #include "GalleryReference.h"
 #include "PngWriter.h"
 #include "TestHost.h"
+#include "X11Session.h"
 
 // After GoogleTest: the X11 headers define macros such as None and Bool.
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 namespace {
 
+constexpr int kParentWidthPx = 320;
+constexpr int kParentHeightPx = 420;
+
 class X11Gallery : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
-        display = XOpenDisplay(nullptr);
-        if (!display) GTEST_SKIP() << "no X server";
+        if (!x11.available()) GTEST_SKIP() << "no X server";
         ASSERT_TRUE(host.loaded()) << host.error();
         ASSERT_NE(host.instantiate(), nullptr);
-        parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 320, 420, 0, 0, 0x808080);
-        XMapWindow(display, parent);
-        XSync(display, False);
+        x11.createParent(kParentWidthPx, kParentHeightPx);
     }
     void TearDown() override {
-        if (!display) return;
+        if (!x11.available()) return;
         host.close();
-        XDestroyWindow(display, parent);
-        XCloseDisplay(display);
+        x11.destroyParent();
     }
 
     void openEditor() {
-        ASSERT_EQ(host.dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(parent)), 1);
-        ASSERT_TRUE(idleUntil([&] { return childWindow() != 0 && matchesReference(); })) << lastComparison.describe();
+        ASSERT_EQ(host.dispatch(effEditOpen, 0, 0, x11.parentHandle()), 1);
+        ASSERT_TRUE(idleUntil([&] { return x11.childWindow() != 0 && matchesReference(); }))
+            << lastComparison.describe();
     }
-    Window childWindow() {
-        Window root, parentOut, *children = nullptr;
-        unsigned count = 0;
-        XQueryTree(display, parent, &root, &parentOut, &children, &count);
-        const Window child = count == 1 ? children[0] : 0;
-        if (children) XFree(children);
-        return child;
-    }
-    int childCount() {
-        Window root, parentOut, *children = nullptr;
-        unsigned count = 0;
-        XQueryTree(display, parent, &root, &parentOut, &children, &count);
-        if (children) XFree(children);
-        return int(count);
-    }
-    RasterImage capture() {
-        RasterImage out;
-        const Window child = childWindow();
-        if (!child) return out;
-        XImage* image = XGetImage(display, child, 0, 0, kGalleryWidthPx, kGalleryHeightPx, AllPlanes, ZPixmap);
-        if (!image) return out;
-        out = RasterImage(kGalleryWidthPx, kGalleryHeightPx);
-        for (int y = 0; y < kGalleryHeightPx; ++y)
-            for (int x = 0; x < kGalleryWidthPx; ++x) out.at(x, y) = std::uint32_t(XGetPixel(image, x, y)) & 0xFFFFFF;
-        XDestroyImage(image);
-        return out;
-    }
+    RasterImage capture() { return x11.capture(kGalleryWidthPx, kGalleryHeightPx); }
     bool matchesReference() {
         lastCapture = capture();
-        lastComparison = compareWithReference(lastCapture, renderGalleryReference(galleryValues(host)), galleryTextAreas());
+        lastComparison =
+            compareWithReference(lastCapture, renderGalleryReference(galleryValues(host)), galleryTextAreas());
         // One rasteriser draws both: the text matches exactly too.
         return lastComparison.sameSize && lastComparison.exactMismatches == 0 && lastComparison.textMeanDifference == 0;
     }
-    // Sends effEditIdle every 10 ms, as a host does, until `done` or two seconds.
-    bool idleUntil(const std::function<bool()>& done) {
-        for (int i = 0; i < 200; ++i) {
-            host.dispatch(effEditIdle);
-            XSync(display, False);
-            if (done()) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
-    }
-    // Presses the button, lets the editor take the press while it is down, and releases it
-    // 150 ms later from another connection, so a view that holds until release sees it.
-    void clickAt(int h, int v, bool control = false) {
-        int x = 0, y = 0;
-        Window unused;
-        XTranslateCoordinates(display, childWindow(), DefaultRootWindow(display), h, v, &x, &y, &unused);
-        const KeyCode ctrl = XKeysymToKeycode(display, XK_Control_L);
-        XTestFakeMotionEvent(display, DefaultScreen(display), x, y, 0);
-        if (control) XTestFakeKeyEvent(display, ctrl, True, 0);
-        XTestFakeButtonEvent(display, 1, True, 0);
-        XSync(display, False);
-        std::thread releaser([ctrl, control] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(150));
-            Display* other = XOpenDisplay(nullptr);
-            if (!other) return;
-            XTestFakeButtonEvent(other, 1, False, 0);
-            if (control) XTestFakeKeyEvent(other, ctrl, False, 0);
-            XSync(other, False);
-            XCloseDisplay(other);
-        });
-        host.dispatch(effEditIdle);
-        releaser.join();
-    }
+    bool idleUntil(const std::function<bool()>& done) { return x11.idleUntil(host, done); }
+    void clickAt(int h, int v, bool control = false) { x11.clickAt(host, Point(h, v), control); }
 
-    // Presses at `from`, then, from another connection, moves along `path` (one step
-    // every 20 ms) and releases; the editor's drag loop runs inside the idle call.
-    void dragAt(Point from, const std::vector<Point>& path) {
-        const Point start = toScreen(from);
-        std::vector<Point> screenPath;
-        for (Point p : path) screenPath.push_back(toScreen(p));
-        XTestFakeMotionEvent(display, DefaultScreen(display), start.h, start.v, 0);
-        XTestFakeButtonEvent(display, 1, True, 0);
-        XSync(display, False);
-        std::thread mover([screenPath] {
-            Display* other = XOpenDisplay(nullptr);
-            if (!other) return;
-            for (Point p : screenPath) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-                XTestFakeMotionEvent(other, DefaultScreen(other), p.h, p.v, 0);
-                XSync(other, False);
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(60));
-            XTestFakeButtonEvent(other, 1, False, 0);
-            XSync(other, False);
-            XCloseDisplay(other);
-        });
-        host.dispatch(effEditIdle);
-        mover.join();
-    }
-    Point toScreen(Point p) {
-        int x = 0, y = 0;
-        Window unused;
-        XTranslateCoordinates(display, childWindow(), DefaultRootWindow(display), p.h, p.v, &x, &y, &unused);
-        return Point(x, y);
-    }
-    void typeKeys(const std::vector<KeySym>& keys) {
-        for (KeySym key : keys) {
-            const KeyCode code = XKeysymToKeycode(display, key);
-            XTestFakeKeyEvent(display, code, True, 0);
-            XTestFakeKeyEvent(display, code, False, 0);
-        }
-        XSync(display, False);
-    }
-
+    X11Session x11;
     testhost::TestHost host{testhost::pluginPath("test-only/orva_gallery")};
-    Display* display = nullptr;
-    Window parent = 0;
     RasterImage lastCapture;
     ImageComparison lastComparison;
 };
@@ -186,18 +89,18 @@ TEST_F(X11Gallery, ClicksThroughTheServerAreRouted) {
 TEST_F(X11Gallery, CloseRemovesTheWindowAndReopenShowsCurrentValues) {
     openEditor();
     host.dispatch(effEditClose);
-    XSync(display, False);
-    EXPECT_EQ(childCount(), 0);
+    x11.sync();
+    EXPECT_EQ(x11.childCount(), 0);
     host.setParameter(kStripFrame, 0.75f);
     host.setParameter(kToggle, 1.0f);
     openEditor();
-    EXPECT_EQ(childCount(), 1);
+    EXPECT_EQ(x11.childCount(), 1);
     writePng(capturePath("gallery_x11_reopened"), lastCapture);
     host.dispatch(effEditClose);
     host.dispatch(effEditClose);  // a second close is harmless
     host.dispatch(effEditIdle);   // and so is idle while closed
-    XSync(display, False);
-    EXPECT_EQ(childCount(), 0);
+    x11.sync();
+    EXPECT_EQ(x11.childCount(), 0);
 }
 
 // The host may destroy its window (and with it the editor's) before effEditClose, with
@@ -205,13 +108,10 @@ TEST_F(X11Gallery, CloseRemovesTheWindowAndReopenShowsCurrentValues) {
 TEST_F(X11Gallery, HostDestroyingItsWindowFirstIsSurvived) {
     for (int idlesBetween : {0, 5}) {
         openEditor();
-        XDestroyWindow(display, parent);
-        XSync(display, False);
+        x11.destroyParent();
         for (int i = 0; i < idlesBetween; ++i) host.dispatch(effEditIdle);
         host.dispatch(effEditClose);
-        parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 320, 420, 0, 0, 0x808080);
-        XMapWindow(display, parent);
-        XSync(display, False);
+        x11.createParent(kParentWidthPx, kParentHeightPx);
     }
     openEditor();
 }
@@ -221,7 +121,7 @@ TEST_F(X11Gallery, ControlsAreDrivenThroughTheServer) {
     openEditor();
     for (const GalleryDrag& drag : galleryDrags()) {
         host.clearCalls();
-        dragAt(drag.from, drag.path);
+        x11.dragAt(host, drag.from, drag.path);
         expectDragStored(host, drag);
     }
     ASSERT_TRUE(idleUntil([&] { return matchesReference(); })) << lastComparison.describe();
@@ -229,7 +129,7 @@ TEST_F(X11Gallery, ControlsAreDrivenThroughTheServer) {
 
     // The menu opens below (90,260)-(140,276); "Quad" is its third item, after a separator.
     host.clearCalls();
-    const Point quad = toScreen({120, 276 + 2 + 18 + 7 + 9});
+    const Point quad = x11.toScreen({120, 276 + 2 + 18 + 7 + 9});
     std::thread chooser([quad] {
         Display* other = XOpenDisplay(nullptr);
         if (!other) return;
@@ -249,11 +149,11 @@ TEST_F(X11Gallery, ControlsAreDrivenThroughTheServer) {
     // The text field (90,230)-(230,248): typing replaces the selected text, Return confirms.
     host.clearCalls();
     clickAt(150, 239);
-    typeKeys({XK_H, XK_i, XK_Return});
+    x11.typeKeys({XK_H, XK_i, XK_Return});
     ASSERT_TRUE(idleUntil([&] { return host.getParameter(kTextEdits) == 1.0f; }));
     // Confirming the same text again sends nothing.
     clickAt(150, 239);
-    typeKeys({XK_Return});
+    x11.typeKeys({XK_Return});
     for (int i = 0; i < 30; ++i) {
         host.dispatch(effEditIdle);
         std::this_thread::sleep_for(std::chrono::milliseconds(10));

@@ -1,4 +1,4 @@
-// render run and render info, driven as a user drives them from a shell.
+// render run, render info and render shot, driven as a user drives them from a shell.
 #include <gtest/gtest.h>
 #include <sndfile.h>
 #include <sys/wait.h>
@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -19,8 +20,9 @@ struct Outcome {
     std::string output;  // stdout and stderr together
 };
 
-Outcome runRender(const std::string& args) {
-    std::string command = std::string(RENDER_EXE) + " " + args + " 2>&1";
+// `environment` goes before the command ("env -u DISPLAY").
+Outcome runRender(const std::string& args, const std::string& environment = "") {
+    std::string command = environment + std::string(RENDER_EXE) + " " + args + " 2>&1";
     Outcome outcome{-1, ""};
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return outcome;
@@ -32,7 +34,7 @@ Outcome runRender(const std::string& args) {
 }
 
 class RenderTool : public ::testing::Test {
-protected:
+   protected:
     std::string dir;
     std::string plugin = testhost::pluginPath("test-only/orva_testplugin");
 
@@ -145,9 +147,9 @@ TEST_F(RenderTool, LibraryWithoutEntryPointIsNotAPlugin) {
 TEST_F(RenderTool, InfoListsIdentityParametersAndPrograms) {
     auto r = runRender("info " + plugin);
     ASSERT_EQ(r.exitCode, 0) << r.output;
-    for (const char* expected : {"unique id:  OVtp (0x4f567470)", "vendor:     Orva Test", "category:   1 (Effect)",
-                                 "channels:   1 in, 2 out", "flags:      16 (CanReplacing)",
-                                 "0  \"Gain\"        \"dB\"      \"0.000000\"  1.000000", "3  \"Init 4\""})
+    for (const char* expected :
+         {"unique id:  OVtp (0x4f567470)", "vendor:     Orva Test", "category:   1 (Effect)", "channels:   1 in, 2 out",
+          "flags:      16 (CanReplacing)", "0  \"Gain\"        \"dB\"      \"0.000000\"  1.000000", "3  \"Init 4\""})
         EXPECT_NE(r.output.find(expected), std::string::npos) << expected << "\n" << r.output;
 }
 
@@ -178,8 +180,54 @@ TEST_F(RenderTool, WorksOnAForeignFirstOrderEncoder) {
         for (int c = 4; c < outInfo.channels; ++c)
             energyHigher += std::pow(samples[static_cast<std::size_t>(i * outInfo.channels + c)], 2);
     }
-    EXPECT_GT(energyW, 1.0);           // the omnidirectional channel carries the signal
-    EXPECT_LT(energyHigher, 1e-6);     // first order only: nothing above channel 4
+    EXPECT_GT(energyW, 1.0);        // the omnidirectional channel carries the signal
+    EXPECT_LT(energyHigher, 1e-6);  // first order only: nothing above channel 4
 }
 
 }  // namespace
+
+namespace {
+
+// Width and height from a PNG file's header; {0, 0} when it is not a PNG.
+std::pair<int, int> pngSize(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    unsigned char header[24] = {};
+    file.read(reinterpret_cast<char*>(header), sizeof header);
+    if (!file || header[1] != 'P' || header[2] != 'N' || header[3] != 'G') return {0, 0};
+    auto be32 = [&](int at) { return header[at] << 24 | header[at + 1] << 16 | header[at + 2] << 8 | header[at + 3]; };
+    return {be32(16), be32(20)};
+}
+
+}  // namespace
+
+TEST_F(RenderTool, ShotNeedsAnEditorAndADisplay) {
+    const std::string editorLibrary = testhost::pluginPath("test-only/orva_gallery");
+    const std::string out = dir + "/shot.png";
+    const struct {
+        std::string args;
+        std::string message;
+    } cases[] = {
+        {"shot " + plugin + " " + out, "render: " + plugin + " has no editor"},
+        {"shot " + editorLibrary + " " + out + " --set Nothing=1", "render: unknown parameter 'Nothing'"},
+        {"shot " + editorLibrary, "render: shot needs LIB and an output PNG"},
+    };
+    for (const auto& c : cases) {
+        auto r = runRender(c.args);
+        EXPECT_EQ(r.exitCode, 1) << c.args;
+        EXPECT_EQ(r.output.rfind(c.message, 0), 0u) << c.args << "\n" << r.output;
+        EXPECT_EQ(std::count(r.output.begin(), r.output.end(), '\n'), 1) << r.output;
+    }
+    auto noDisplay = runRender("shot " + editorLibrary + " " + out, "env -u DISPLAY ");
+    EXPECT_EQ(noDisplay.output.rfind("render: no X display", 0), 0u) << noDisplay.output;
+    EXPECT_EQ(noDisplay.exitCode, 1);
+    EXPECT_NE(access(out.c_str(), F_OK), 0);
+}
+
+// Under an X server (xvfb-run -a): the picture has the editor's size.
+TEST_F(RenderTool, ShotSavesTheEditorWindow) {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X server";
+    const std::string out = dir + "/gallery.png";
+    auto r = runRender("shot " + testhost::pluginPath("test-only/orva_gallery") + " " + out + " --set Knob=0.25");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(pngSize(out), std::make_pair(240, 360));
+}

@@ -26,6 +26,9 @@ std::int32_t findParameter(testhost::TestHost& host, const std::string& nameOrIn
 
 std::string trimmed(const std::string& text);
 
+// A --set value: a number from 0 to 1; throws UsageError naming the parameter otherwise.
+float parseValue(const std::string& text, const std::string& name);
+
 int runInfo(const std::string& library);
 
 struct RunOptions {
@@ -37,5 +40,12 @@ struct RunOptions {
     bool accumulate = false;
 };
 int runRun(const RunOptions& options);
+
+struct ShotOptions {
+    std::string library, output;
+    std::vector<std::pair<std::string, std::string>> settings;  // NAME|INDEX, VALUE
+};
+// Opens the editor in a window of its own on the X display and saves it as PNG.
+int runShot(const ShotOptions& options);
 
 }  // namespace render

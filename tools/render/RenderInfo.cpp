@@ -1,8 +1,9 @@
 // render info: identity, parameters and programs of a library.
+#include <sys/stat.h>
+
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
-#include <sys/stat.h>
 
 #include "RenderCommon.h"
 
@@ -14,19 +15,22 @@ namespace {
 constexpr std::size_t kTextLimit = 255;
 
 const char* categoryName(std::intptr_t category) {
-    static const char* names[] = {"Unknown",    "Effect",     "Synth",      "Analysis",
-                                  "Mastering",  "Spacializer", "RoomFx",    "SurroundFx",
-                                  "Restoration", "OfflineProcess", "Shell", "Generator"};
+    static const char* names[] = {"Unknown", "Effect",     "Synth",       "Analysis",       "Mastering", "Spacializer",
+                                  "RoomFx",  "SurroundFx", "Restoration", "OfflineProcess", "Shell",     "Generator"};
     return (category >= 0 && category < 12) ? names[category] : "?";
 }
 
 std::string flagNames(std::int32_t flags) {
-    static const std::pair<std::int32_t, const char*> names[] = {
-        {effFlagsHasEditor, "HasEditor"},         {effFlagsHasClip, "HasClip"},
-        {effFlagsHasVu, "HasVu"},                 {effFlagsCanMono, "CanMono"},
-        {effFlagsCanReplacing, "CanReplacing"},   {effFlagsProgramChunks, "ProgramChunks"},
-        {effFlagsIsSynth, "IsSynth"},             {effFlagsNoSoundInStop, "NoSoundInStop"},
-        {effFlagsExtIsAsync, "ExtIsAsync"},       {effFlagsExtHasBuffer, "ExtHasBuffer"}};
+    static const std::pair<std::int32_t, const char*> names[] = {{effFlagsHasEditor, "HasEditor"},
+                                                                 {effFlagsHasClip, "HasClip"},
+                                                                 {effFlagsHasVu, "HasVu"},
+                                                                 {effFlagsCanMono, "CanMono"},
+                                                                 {effFlagsCanReplacing, "CanReplacing"},
+                                                                 {effFlagsProgramChunks, "ProgramChunks"},
+                                                                 {effFlagsIsSynth, "IsSynth"},
+                                                                 {effFlagsNoSoundInStop, "NoSoundInStop"},
+                                                                 {effFlagsExtIsAsync, "ExtIsAsync"},
+                                                                 {effFlagsExtHasBuffer, "ExtHasBuffer"}};
     std::string text;
     for (const auto& [bit, name] : names)
         if (flags & bit) text += (text.empty() ? "" : " ") + std::string(name);
@@ -82,8 +86,8 @@ std::int32_t findParameter(testhost::TestHost& host, const std::string& nameOrIn
     long index = std::strtol(nameOrIndex.c_str(), &end, 10);
     if (!nameOrIndex.empty() && *end == 0) {
         if (index < 0 || index >= count)
-            throw UsageError("parameter index " + nameOrIndex + " is out of range (0.." +
-                             std::to_string(count - 1) + ")");
+            throw UsageError("parameter index " + nameOrIndex + " is out of range (0.." + std::to_string(count - 1) +
+                             ")");
         return static_cast<std::int32_t>(index);
     }
     auto lower = [](std::string s) {
@@ -105,8 +109,7 @@ int runInfo(const std::string& library) {
     AEffect* e = host->effect();
     auto text = [&](std::int32_t opcode, std::int32_t index = 0) { return hostText(*host, opcode, index); };
     std::printf("library:    %s\n", library.c_str());
-    std::printf("unique id:  %s (0x%08x)\n", fourCharText(e->uniqueID).c_str(),
-                static_cast<unsigned>(e->uniqueID));
+    std::printf("unique id:  %s (0x%08x)\n", fourCharText(e->uniqueID).c_str(), static_cast<unsigned>(e->uniqueID));
     std::printf("vendor:     %s\n", text(effGetVendorString).c_str());
     std::printf("product:    %s\n", text(effGetProductString).c_str());
     std::printf("effect:     %s\n", text(effGetEffectName).c_str());

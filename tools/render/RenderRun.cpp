@@ -12,6 +12,15 @@
 
 namespace render {
 
+float parseValue(const std::string& text, const std::string& name) {
+    char* end = nullptr;
+    errno = 0;
+    float v = std::strtof(text.c_str(), &end);
+    if (text.empty() || *end || errno || !(v >= 0.0f && v <= 1.0f))
+        throw UsageError("value for '" + name + "' must be a number from 0 to 1, not '" + text + "'");
+    return v;
+}
+
 namespace {
 
 struct SoundFile {
@@ -22,18 +31,9 @@ struct SoundFile {
     }
 };
 
-float parseValue(const std::string& text, const std::string& name) {
-    char* end = nullptr;
-    errno = 0;
-    float v = std::strtof(text.c_str(), &end);
-    if (text.empty() || *end || errno || !(v >= 0.0f && v <= 1.0f))
-        throw UsageError("value for '" + name + "' must be a number from 0 to 1, not '" + text + "'");
-    return v;
-}
-
 // Shows a bar on a terminal for files longer than a few seconds.
 class Progress {
-public:
+   public:
     Progress(sf_count_t total, double rateHz) : total_(total), enabled_(isatty(2) && total > rateHz * 5) {}
     void update(sf_count_t done) {
         if (!enabled_) return;
@@ -46,7 +46,7 @@ public:
         if (done >= total_) std::fputc('\n', stderr);
     }
 
-private:
+   private:
     sf_count_t total_;
     bool enabled_;
     int last_ = -1;
@@ -111,8 +111,10 @@ int runRun(const RunOptions& o) {
         for (auto& c : outputs) std::fill(c.begin(), c.end(), 0.0f);
         float** inArg = numIn ? inPtrs.data() : nullptr;
         float** outArg = numOut ? outPtrs.data() : nullptr;
-        if (o.accumulate) e->process(e, inArg, outArg, static_cast<std::int32_t>(n));
-        else e->processReplacing(e, inArg, outArg, static_cast<std::int32_t>(n));
+        if (o.accumulate)
+            e->process(e, inArg, outArg, static_cast<std::int32_t>(n));
+        else
+            e->processReplacing(e, inArg, outArg, static_cast<std::int32_t>(n));
         for (std::size_t i = 0; i < n; ++i)
             for (int c = 0; c < numOut; ++c) interleavedOut[i * numOut + c] = outputs[c][i];
         if (sf_writef_float(out.handle, interleavedOut.data(), got) != got)

@@ -2,6 +2,7 @@
 //   render info LIB
 //   render run LIB in.wav out.wav [--set NAME|INDEX=VALUE ...] [--program N] [--rate HZ]
 //                                 [--block N] [--accumulate]
+//   render shot LIB out.png [--set NAME|INDEX=VALUE ...]
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,15 +15,37 @@ namespace {
 const char kUsage[] =
     "usage: render info LIB\n"
     "       render run LIB in.wav out.wav [--set NAME|INDEX=VALUE ...] [--program N]\n"
-    "                                     [--rate HZ] [--block N] [--accumulate]\n";
+    "                                     [--rate HZ] [--block N] [--accumulate]\n"
+    "       render shot LIB out.png [--set NAME|INDEX=VALUE ...]\n";
 
 long parseInteger(const std::string& text, const char* what, long low, long high) {
     char* end = nullptr;
     long v = std::strtol(text.c_str(), &end, 10);
     if (text.empty() || *end || v < low || v > high)
-        throw render::UsageError(std::string(what) + " must be a whole number from " + std::to_string(low) +
-                                 " to " + std::to_string(high) + ", not '" + text + "'");
+        throw render::UsageError(std::string(what) + " must be a whole number from " + std::to_string(low) + " to " +
+                                 std::to_string(high) + ", not '" + text + "'");
     return v;
+}
+
+std::pair<std::string, std::string> parseSetting(const std::string& assignment) {
+    auto eq = assignment.find('=');
+    if (eq == std::string::npos || eq == 0)
+        throw render::UsageError("--set takes NAME=VALUE or INDEX=VALUE, not '" + assignment + "'");
+    return {assignment.substr(0, eq), assignment.substr(eq + 1)};
+}
+
+render::ShotOptions parseShot(int argc, char** argv) {
+    if (argc < 4) throw render::UsageError("shot needs LIB and an output PNG");
+    render::ShotOptions o;
+    o.library = argv[2];
+    o.output = argv[3];
+    for (int i = 4; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg != "--set") throw render::UsageError("unknown option '" + arg + "'");
+        if (i + 1 >= argc) throw render::UsageError(arg + " needs a value");
+        o.settings.push_back(parseSetting(argv[++i]));
+    }
+    return o;
 }
 
 render::RunOptions parseRun(int argc, char** argv) {
@@ -38,11 +61,7 @@ render::RunOptions parseRun(int argc, char** argv) {
             return argv[++i];
         };
         if (arg == "--set") {
-            std::string assignment = next();
-            auto eq = assignment.find('=');
-            if (eq == std::string::npos || eq == 0)
-                throw render::UsageError("--set takes NAME=VALUE or INDEX=VALUE, not '" + assignment + "'");
-            o.settings.emplace_back(assignment.substr(0, eq), assignment.substr(eq + 1));
+            o.settings.push_back(parseSetting(next()));
         } else if (arg == "--program") {
             o.program = static_cast<int>(parseInteger(next(), "--program", 0, 1 << 20));
         } else if (arg == "--rate") {
@@ -65,6 +84,7 @@ int main(int argc, char** argv) {
         std::string command = argc > 1 ? argv[1] : "";
         if (command == "info" && argc == 3) return render::runInfo(argv[2]);
         if (command == "run") return render::runRun(parseRun(argc, argv));
+        if (command == "shot") return render::runShot(parseShot(argc, argv));
         if (command == "-h" || command == "--help") {
             std::fputs(kUsage, stdout);
             return 0;

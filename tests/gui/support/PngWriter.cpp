@@ -70,5 +70,3 @@ bool writePng(const std::string& path, const RasterImage& image) {
     const bool ok = std::fwrite(png.data(), 1, png.size(), f) == png.size();
     return std::fclose(f) == 0 && ok;
 }
-
-std::string capturePath(const std::string& name) { return std::string(ORVA_CAPTURE_DIR) + "/" + name + ".png"; }

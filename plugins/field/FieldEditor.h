@@ -1,0 +1,43 @@
+// The field rotator's editor: three full-turn knobs for Angle1, Angle2 and Angle3, a
+// six-position column switch for the order of the rotations, and a title strip whose click
+// shows the splash picture over the whole editor until the next click.
+//
+// Threads: parameterChanged may come from the audio thread through setParameter; it only
+// marks the parameter and sets the refresh flag. Everything else runs on the UI thread.
+#pragma once
+
+#include <cstdint>
+
+#include "Control.h"
+#include "GuiEditor.h"
+#include "PendingParameters.h"
+
+class Bitmap;
+
+class FieldEditor : public GuiEditor, public ControlListener {
+   public:
+    static constexpr int kParamControlCount = 4;  // the three knobs and the order switch
+    static constexpr std::int32_t kSplashTag = 32;
+
+    explicit FieldEditor(AudioEffectX* effect);
+    ~FieldEditor() override;
+
+    std::int32_t open(void* parent) override;
+    void close() override;
+    // Shows the parameter changes marked since the last idle, then redraws what is dirty.
+    void idle() override;
+    // [any thread] Marks the index; the control follows at the next idle.
+    void parameterChanged(std::int32_t index, float value) override;
+    void controlChanged(DrawContext* context, Control* control) override;
+
+   private:
+    // [ui-thread] Sets the controls of the marked indices to the plug-in's values.
+    void showPendingParameters();
+
+    Bitmap* background;
+    Bitmap* splash;
+    Bitmap* knobStrip;
+    Bitmap* orderStrip;
+    Control* paramControls[kParamControlCount] = {};  // indexed by tag
+    bformat::PendingParameters pending;
+};

@@ -1,0 +1,14 @@
+#include "FieldPluginWithEditor.h"
+
+#include "EditorCreation.h"
+#include "FieldEditor.h"
+
+FieldPluginWithEditor::FieldPluginWithEditor(audioMasterCallback audioMaster) : FieldPlugin(audioMaster) {
+    setUniqueID(fourCharCode('O', 'V', 'f', 'g'));
+    bformat::createEditor(*this, [&] { return new FieldEditor(this); });
+}
+
+void FieldPluginWithEditor::setParameter(std::int32_t index, float value) {
+    FieldPlugin::setParameter(index, value);
+    if (editor) editor->parameterChanged(index, value);
+}
