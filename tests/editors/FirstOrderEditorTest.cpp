@@ -173,7 +173,7 @@ TEST(FirstOrderEditors, EffectVariantHasNothingBetweenTheKnobs) {
     ASSERT_TRUE(editor.open());
     const RasterImage before = editor.pixels();
     const RasterImage background = resourceBitmap("panner/background_effect.bmp");
-    EXPECT_TRUE(showsBitmapAt(editor.pixels(), Rect(162, 77, 210, 117), background, 77));
+    EXPECT_TRUE(showsBackgroundAt(editor.pixels(), Rect(162, 77, 210, 117), background));
     editor.host.clearCalls();
     editor.click({186, 107});
     EXPECT_TRUE(gestureCalls(editor.host).empty());

@@ -29,6 +29,13 @@ bool showsBitmapAt(const RasterImage& image, const Rect& size, const RasterImage
     return true;
 }
 
+bool showsBackgroundAt(const RasterImage& image, const Rect& area, const RasterImage& background) {
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (!image.inside(x, y) || !background.inside(x, y) || image.at(x, y) != background.at(x, y)) return false;
+    return true;
+}
+
 std::string describeDifference(const RasterImage& actual, const RasterImage& expected) {
     if (actual.width != expected.width || actual.height != expected.height)
         return "sizes differ: " + std::to_string(actual.width) + "x" + std::to_string(actual.height) + " against " +

@@ -13,5 +13,7 @@ const RasterImage& resourceBitmap(const std::string& relativePath);
 // `keyed` leaves out the source's key-coloured (white) pixels, as a keyed draw does.
 bool showsBitmapAt(const RasterImage& image, const Rect& size, const RasterImage& source, int sourceTop,
                    bool keyed = false);
+// True when `area` of the image shows the same area of `background` (nothing drawn over it).
+bool showsBackgroundAt(const RasterImage& image, const Rect& area, const RasterImage& background);
 // "same", or how many pixels differ and where the first one is (or that the sizes differ).
 std::string describeDifference(const RasterImage& actual, const RasterImage& expected);
