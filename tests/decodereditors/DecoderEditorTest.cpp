@@ -3,6 +3,10 @@
 // clicks choose k/7, the splash covers the panel without touching the layout.
 #include <gtest/gtest.h>
 
+#include "FrameStripView.h"
+#include "PngWriter.h"
+#include "SplashOverlay.h"
+#include "StepSwitch.h"
 #include "TwinEditor.h"
 
 namespace {
@@ -24,7 +28,15 @@ class DecoderEditorTest : public ::testing::Test {
         ASSERT_EQ(layoutPictures.height, 8 * kPictureFramePx);
     }
 
+    // The switch and the picture draw `frame`; their pixels are the bitmaps' frames.
     ::testing::AssertionResult showsFrame(int frame) {
+        auto* layoutSwitch = editor.view<RowSwitch>(1);
+        auto* picture = editor.view<FrameStripView>(2);
+        if (!layoutSwitch || !picture) return ::testing::AssertionFailure() << "editor not open";
+        const int switchFrame = int(7.0f * layoutSwitch->getValue() + 0.5f);
+        if (switchFrame != frame) return ::testing::AssertionFailure() << "switch draws frame " << switchFrame;
+        if (picture->sourcePoint().v != frame * kPictureFramePx)
+            return ::testing::AssertionFailure() << "picture draws from row " << picture->sourcePoint().v;
         auto shown = showsBitmap(editor.pixels(), kSwitch, switchStrip, Point(0, frame * kSwitchFramePx));
         if (!shown) return shown << " (switch, frame " << frame << ")";
         shown = showsBitmap(editor.pixels(), kPicture, layoutPictures, Point(0, frame * kPictureFramePx));
@@ -45,6 +57,12 @@ TEST_F(DecoderEditorTest, OpensAtTheStoredValueWithFrameTruncOfSevenTimesValuePl
     EXPECT_EQ(rect->right, 326);
     EXPECT_EQ(rect->bottom, 126);
     EXPECT_TRUE(showsFrame(4));  // the fifth position: trunc(4.0)
+    expectLayout(editor, {
+                             {"splash", isA<SplashOverlay>, Rect(0, 90, 220, 120), 100},
+                             {"switch", isA<RowSwitch>, kSwitch, kLayoutParam},
+                             {"picture", isA<FrameStripView>, kPicture, kLayoutParam},
+                         });
+    writePng(capturePath("decoder_editor_headless"), editor.pixels());
 }
 
 TEST_F(DecoderEditorTest, ClicksAcrossTheSwitchChooseKSevenths) {
@@ -102,10 +120,12 @@ TEST_F(DecoderEditorTest, SplashCoversThePanelUntilTheNextClickAndLeavesTheLayou
     editor.host.clearCalls();
     editor.click(Point(100, 100));
     EXPECT_TRUE(showsBitmap(editor.pixels(), kWholeEditor, splash, Point(0, 0)));
+    EXPECT_EQ(editor.frame()->getModalView(), editor.frame()->viewAt(0));
     EXPECT_FLOAT_EQ(editor.host.getParameter(kLayoutParam), 0.5f);
     editor.click(Point(30, 30));  // on the switch, under the splash: only hides the splash
     EXPECT_FLOAT_EQ(editor.host.getParameter(kLayoutParam), 0.5f);
     EXPECT_TRUE(editor.host.callsWith(audioMasterAutomate).empty());
+    EXPECT_EQ(editor.frame()->getModalView(), nullptr);
     EXPECT_TRUE(showsFrame(4));
 }
 

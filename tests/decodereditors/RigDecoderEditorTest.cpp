@@ -7,6 +7,13 @@
 #include <chrono>
 #include <filesystem>
 
+#include "ChoiceMenu.h"
+#include "FrameStripView.h"
+#include "LinearSlider.h"
+#include "PngWriter.h"
+#include "SplashOverlay.h"
+#include "TextField.h"
+#include "ToggleButton.h"
 #include "TwinEditor.h"
 
 namespace fs = std::filesystem;
@@ -16,6 +23,20 @@ namespace {
 enum RigParam { kRig, kBlend, kVolume, kFirstOrder, kSpeakerTest, kTestLoop };
 constexpr int kRigPicturePx = 140;
 constexpr int kToneFrames = 44100;  // the shipped testtone.wav
+// Views in the order the editor adds them.
+enum ViewIndex {
+    kBlendView,
+    kFirstOrderBoxView,
+    kFirstOrderWordsView,
+    kTestButtonView,
+    kTestWordsView,
+    kLoopBoxView,
+    kLoopWordsView,
+    kVolumeView,
+    kRigMenuView,
+    kRigPictureView,
+    kAboutView
+};
 const Rect kRigMenu(18, 15, 287, 28);
 const Rect kRigPicture(14, 36, 288, 176);
 const Rect kFirstOrderBox(16, 240, 34, 258);
@@ -40,12 +61,20 @@ class RigDecoderEditorTest : public ::testing::Test {
         ASSERT_NE(editor.host.instantiateAndStart(), nullptr);
     }
 
-    // The upper half of a two-state bitmap (off), or the lower (on).
-    ::testing::AssertionResult showsState(const Rect& area, const char* bitmap, bool on) {
+    // The button's value, and the upper half of its two-state bitmap (off) or the lower (on).
+    ::testing::AssertionResult showsState(int viewIndex, const char* bitmap, bool on) {
+        auto* button = editor.view<ToggleButton>(viewIndex);
+        if (!button) return ::testing::AssertionFailure() << "no button";
+        if (button->getValue() != (on ? 1.0f : 0.0f))
+            return ::testing::AssertionFailure() << "button value " << button->getValue();
         const RasterImage states = resourceBitmap(bitmap);
-        return showsBitmap(editor.pixels(), area, states, Point(0, on ? states.height / 2 : 0));
+        return showsBitmap(editor.pixels(), button->getSize(), states, Point(0, on ? states.height / 2 : 0));
     }
     ::testing::AssertionResult showsRigPicture(int picture) {
+        auto* strip = editor.view<FrameStripView>(kRigPictureView);
+        if (!strip) return ::testing::AssertionFailure() << "no picture";
+        if (strip->sourcePoint().v != picture * kRigPicturePx)
+            return ::testing::AssertionFailure() << "picture drawn from row " << strip->sourcePoint().v;
         return showsBitmap(editor.pixels(), kRigPicture, rigPictures, Point(0, picture * kRigPicturePx));
     }
     // Runs the processing until the loudspeaker test has played `frames` frames.
@@ -69,6 +98,24 @@ TEST_F(RigDecoderEditorTest, MenuOffersElevenEntriesAndChoosingCubeShowsPictureN
     EXPECT_EQ(items[8].label, "Cube");
     EXPECT_EQ(editor.host.getParameter(kRig), 8.0f);
     EXPECT_TRUE(showsRigPicture(8));
+    writePng(capturePath("rig_decoder_editor_headless"), editor.pixels());
+}
+
+TEST_F(RigDecoderEditorTest, ControlsSitWhereTheLayoutSaysInTheirOrder) {
+    ASSERT_TRUE(editor.open());
+    expectLayout(editor, {
+                             {"blend slider", isA<HorizontalFader>, Rect(20, 203, 279, 225), kBlend},
+                             {"first-order box", isA<ToggleButton>, kFirstOrderBox, kFirstOrder},
+                             {"FORCE 1ST ORDER", isA<TextField>, Rect(39, 240, 134, 255), 138},
+                             {"START/STOP", isA<ToggleButton>, kTestButton, kSpeakerTest},
+                             {"TEST SPEAKERS:", isA<TextField>, Rect(261, 225, 411, 240), 139},
+                             {"loop box", isA<ToggleButton>, kLoopBox, kTestLoop},
+                             {"LOOP", isA<TextField>, Rect(317, 240, 347, 258), 140},
+                             {"volume fader", isA<VerticalFader>, Rect(323, 53, 340, 185), kVolume},
+                             {"rig menu", isA<ChoiceMenu>, kRigMenu, kRig},
+                             {"rig picture", isA<FrameStripView>, kRigPicture, 141},
+                             {"about", isA<SplashOverlay>, Rect(372, 244, 426, 262), 142},
+                         });
 }
 
 TEST_F(RigDecoderEditorTest, HostRigValuesPickTheirPictureAndSevenShowsTheSeparator) {
@@ -79,6 +126,12 @@ TEST_F(RigDecoderEditorTest, HostRigValuesPickTheirPictureAndSevenShowsTheSepara
         editor.host.setParameter(kRig, float(rig));
         editor.idle();
         EXPECT_TRUE(showsRigPicture(rig));
+        auto* menu = editor.view<ChoiceMenu>(kRigMenuView);
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->currentIndex(), rig);
+        char entry[256] = {};
+        ASSERT_TRUE(menu->entryText(rig, entry));
+        if (rig == 7) EXPECT_STREQ(entry, "-");
         const Rect text = changedPixels(editor.pixels(), kRigMenu, background, Point(kRigMenu.left, kRigMenu.top));
         ASSERT_GT(text.right, text.left) << "no entry text";
         if (rig == 7)  // "-": one short dash
@@ -92,12 +145,12 @@ TEST_F(RigDecoderEditorTest, PrintedWordsToggleTheirBoxesAndTheTestWordsDoNothin
     struct Case {
         Point words;
         int param;  // -1: none
-        Rect box;
+        int box;
         const char* bitmap;
     } cases[] = {
-        {kFirstOrderWords, kFirstOrder, kFirstOrderBox, "rigdecoder/check_order.bmp"},
-        {kLoopWords, kTestLoop, kLoopBox, "rigdecoder/check_loop.bmp"},
-        {kTestWords, -1, kTestButton, "rigdecoder/test_button.bmp"},
+        {kFirstOrderWords, kFirstOrder, kFirstOrderBoxView, "rigdecoder/check_order.bmp"},
+        {kLoopWords, kTestLoop, kLoopBoxView, "rigdecoder/check_loop.bmp"},
+        {kTestWords, -1, kTestButtonView, "rigdecoder/test_button.bmp"},
     };
     ASSERT_TRUE(editor.open());
     for (const Case& c : cases) {
@@ -122,14 +175,14 @@ TEST_F(RigDecoderEditorTest, StartWithATonePlaysAndTheButtonReturnsWhenTheTestEn
     ASSERT_TRUE(editor.open());
     editor.click(kStartButton);
     EXPECT_EQ(editor.host.getParameter(kSpeakerTest), 1.0f);
-    EXPECT_TRUE(showsState(kTestButton, "rigdecoder/test_button.bmp", true));  // STOP
+    EXPECT_TRUE(showsState(kTestButtonView, "rigdecoder/test_button.bmp", true));  // STOP
     process(2 * kToneFrames - 1);  // Stereo: the second speaker's last frame still to come
     editor.idle();
-    EXPECT_TRUE(showsState(kTestButton, "rigdecoder/test_button.bmp", true));
+    EXPECT_TRUE(showsState(kTestButtonView, "rigdecoder/test_button.bmp", true));
     process(2);
     EXPECT_EQ(editor.host.getParameter(kSpeakerTest), 0.0f);
     editor.idle();
-    EXPECT_TRUE(showsState(kTestButton, "rigdecoder/test_button.bmp", false));  // START
+    EXPECT_TRUE(showsState(kTestButtonView, "rigdecoder/test_button.bmp", false));  // START
 }
 
 TEST_F(RigDecoderEditorTest, FaderEndsAndResetGestures) {
@@ -167,7 +220,9 @@ TEST_F(RigDecoderEditorTest, AboutScreenCoversTheEditorUntilTheNextClick) {
     editor.host.clearCalls();
     editor.click(kLogo);
     EXPECT_TRUE(showsBitmap(editor.pixels(), kWholeEditor, resourceBitmap("rigdecoder/about.bmp"), Point(0, 0)));
+    EXPECT_EQ(editor.frame()->getModalView(), editor.frame()->viewAt(kAboutView));
     editor.click(kStartButton);  // only takes the about screen away
+    EXPECT_EQ(editor.frame()->getModalView(), nullptr);
     EXPECT_TRUE(showsRigPicture(0));
     EXPECT_EQ(editor.host.getParameter(kSpeakerTest), 0.0f);
     EXPECT_TRUE(editor.host.callsWith(audioMasterAutomate).empty());
@@ -180,9 +235,9 @@ TEST_F(RigDecoderEditorTest, ReopenedEditorStartsTheTestControlsAtOff) {
     editor.host.setParameter(kFirstOrder, 1.0f);
     editor.close();
     ASSERT_TRUE(editor.open());
-    EXPECT_TRUE(showsState(kTestButton, "rigdecoder/test_button.bmp", false));
-    EXPECT_TRUE(showsState(kLoopBox, "rigdecoder/check_loop.bmp", false));
-    EXPECT_TRUE(showsState(kFirstOrderBox, "rigdecoder/check_order.bmp", true));  // follows its parameter
+    EXPECT_TRUE(showsState(kTestButtonView, "rigdecoder/test_button.bmp", false));
+    EXPECT_TRUE(showsState(kLoopBoxView, "rigdecoder/check_loop.bmp", false));
+    EXPECT_TRUE(showsState(kFirstOrderBoxView, "rigdecoder/check_order.bmp", true));  // follows its parameter
 }
 
 // The twin copied into a folder of its own without testtone.wav.
@@ -212,6 +267,7 @@ TEST_F(RigDecoderWithoutToneTest, StartStaysStartAndLeavesTheTestOff) {
     editor.click(kStartButton);
     EXPECT_EQ(editor.host.getParameter(kSpeakerTest), 0.0f);
     EXPECT_TRUE(editor.host.callsWith(audioMasterAutomate).empty());
+    EXPECT_EQ(editor.view<ToggleButton>(kTestButtonView)->getValue(), 0.0f);
     EXPECT_TRUE(showsBitmap(editor.pixels(), kTestButton, resourceBitmap("rigdecoder/test_button.bmp"), Point(0, 0)));
 }
 

@@ -6,7 +6,9 @@
 #include <iterator>
 #include <vector>
 
+#include "AudioEffect.h"
 #include "BmpDecode.h"
+#include "GuiEditor.h"
 
 namespace {
 Point toScreen(Point client) {
@@ -32,6 +34,13 @@ void TwinEditor::close() {
     window = nullptr;
 }
 
+EditorFrame* TwinEditor::frame() const {
+    if (!host.effect()) return nullptr;
+    auto* plugin = static_cast<AudioEffect*>(host.effect()->object);
+    auto* editor = dynamic_cast<GuiEditor*>(plugin->getEditorPointer());
+    return editor ? editor->getFrame() : nullptr;
+}
+
 void TwinEditor::idle() { host.dispatch(effEditIdle); }
 
 void TwinEditor::click(Point client, int buttons) {
@@ -54,6 +63,22 @@ void TwinEditor::drag(Point from, Point to) {
     headless::queueInput({0, toScreen(to)});
     headless::click(window, from);
     idle();
+}
+
+void expectLayout(const TwinEditor& editor, const std::vector<ViewRow>& rows) {
+    ASSERT_NE(editor.frame(), nullptr);
+    EXPECT_EQ(editor.frame()->viewCount(), std::int32_t(rows.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(rows[i].what);
+        View* view = editor.frame()->viewAt(std::int32_t(i));
+        ASSERT_TRUE(rows[i].kind(view));
+        const Rect& size = view->getSize();
+        EXPECT_EQ(size.left, rows[i].size.left);
+        EXPECT_EQ(size.top, rows[i].size.top);
+        EXPECT_EQ(size.right, rows[i].size.right);
+        EXPECT_EQ(size.bottom, rows[i].size.bottom);
+        EXPECT_EQ(dynamic_cast<Control*>(view)->getTag(), rows[i].tag);
+    }
 }
 
 RasterImage resourceBitmap(const std::string& path) {

@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "Control.h"
+#include "EditorFrame.h"
 #include "Geometry.h"
 #include "HeadlessPlatform.h"
 #include "RasterImage.h"
@@ -29,7 +32,32 @@ struct TwinEditor {
     // Press at `from`, move to `to`, release, then idle.
     void drag(Point from, Point to);
     const RasterImage& pixels() const { return *headless::windowPixels(window); }
+    // The open editor's frame (null while closed), reached through the plug-in object as
+    // the loaded library built it: the toolkit's classes come from the shared toolkit.
+    EditorFrame* frame() const;
+    // The frame's view at `index` as a T, or null.
+    template <class T>
+    T* view(int index) const {
+        EditorFrame* f = frame();
+        return f ? dynamic_cast<T*>(f->viewAt(index)) : nullptr;
+    }
 };
+
+// The view's kind: view != null and a T.
+template <class T>
+bool isA(View* view) {
+    return dynamic_cast<T*>(view) != nullptr;
+}
+
+// One row of an editor's layout table: the view at `index` of the frame.
+struct ViewRow {
+    const char* what;
+    bool (*kind)(View*);
+    Rect size;
+    std::int32_t tag;
+};
+// Every view of the open editor sits, in order, where the table says, with its tag.
+void expectLayout(const TwinEditor& editor, const std::vector<ViewRow>& rows);
 
 // A bitmap file of resources/<path>, decoded; empty when it cannot be read.
 RasterImage resourceBitmap(const std::string& path);
