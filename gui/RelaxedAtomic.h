@@ -9,7 +9,7 @@
 
 template <class T>
 class RelaxedAtomic {
-   public:
+public:
     RelaxedAtomic(T initial = T()) : stored(initial) {}
     RelaxedAtomic(const RelaxedAtomic&) = delete;
     RelaxedAtomic& operator=(const RelaxedAtomic& other) {
@@ -38,6 +38,6 @@ class RelaxedAtomic {
     RelaxedAtomic& operator++() { return *this += T(1); }
     RelaxedAtomic& operator--() { return *this -= T(1); }
 
-   private:
+private:
     std::atomic<T> stored;
 };

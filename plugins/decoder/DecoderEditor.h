@@ -15,7 +15,7 @@ class RowSwitch;
 class SplashOverlay;
 
 class DecoderEditor : public GuiEditor, public ControlListener {
-   public:
+public:
     // Not a parameter index: controlChanged ignores the splash, so showing or hiding it
     // never reaches the plug-in's layout.
     static constexpr std::int32_t kSplashTag = 100;
@@ -29,7 +29,7 @@ class DecoderEditor : public GuiEditor, public ControlListener {
     void controlChanged(DrawContext* context, Control* control) override;
     void refresh() override {}
 
-   private:
+private:
     Bitmap* background;
     Bitmap* splashPicture;
     SplashOverlay* splash = nullptr;

@@ -5,7 +5,7 @@
 #include "DecoderPlugin.h"
 
 class DecoderPluginWithEditor : public DecoderPlugin {
-   public:
+public:
     // Without memory for the editor it sets moduleOutOfMemory, so the entry point gives the
     // host no instance.
     explicit DecoderPluginWithEditor(audioMasterCallback audioMaster);

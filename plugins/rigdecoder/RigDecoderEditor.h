@@ -22,7 +22,7 @@ class ToggleButton;
 class ToggleLabel;
 
 class RigDecoderEditor : public GuiEditor, public ControlListener {
-   public:
+public:
     // Tags of the controls that are not parameters (0 to 5 are).
     enum Tag : std::int32_t {
         kFirstOrderLabelTag = 138,
@@ -44,7 +44,7 @@ class RigDecoderEditor : public GuiEditor, public ControlListener {
     void parameterChanged(std::int32_t index, float value) override;
     void controlChanged(DrawContext* context, Control* control) override;
 
-   private:
+private:
     enum Picture {
         kVolumeTrack,
         kVolumeHandle,

@@ -5,7 +5,7 @@
 #include "RigDecoderPlugin.h"
 
 class RigDecoderPluginWithEditor : public RigDecoderPlugin {
-   public:
+public:
     // Without memory for the editor it sets moduleOutOfMemory, so the entry point gives the
     // host no instance.
     explicit RigDecoderPluginWithEditor(audioMasterCallback audioMaster);

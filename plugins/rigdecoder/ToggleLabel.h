@@ -9,7 +9,7 @@
 class AudioEffectX;
 
 class ToggleLabel : public TextField {
-   public:
+public:
     static constexpr std::int32_t kNoParameter = -1;
 
     ToggleLabel(const Rect& size, ControlListener* listener, std::int32_t tag, Bitmap* background, AudioEffectX* effect,
@@ -17,7 +17,7 @@ class ToggleLabel : public TextField {
 
     void mouseDown(DrawContext* context, Point& where) override;
 
-   private:
+private:
     AudioEffectX* effect;
     std::int32_t parameter;
 };

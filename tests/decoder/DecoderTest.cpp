@@ -14,7 +14,7 @@ using testhost::ProcessMode;
 namespace {
 
 class DecoderTest : public ::testing::Test {
-   protected:
+protected:
     testhost::TestHost host{testhost::pluginPath("orva_decoder_ui")};
 
     void SetUp() override {

@@ -19,7 +19,7 @@ const Rect kPicture(239, 28, 319, 116);
 const Rect kWholeEditor(0, 0, 326, 126);
 
 class DecoderEditorTest : public ::testing::Test {
-   protected:
+protected:
     void SetUp() override {
         headless::reset();
         ASSERT_TRUE(editor.host.loaded()) << editor.host.error();

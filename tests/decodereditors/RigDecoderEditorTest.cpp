@@ -54,7 +54,7 @@ const Point kLogo(400, 253);
 Point centre(const Rect& r) { return Point((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
 
 class RigDecoderEditorTest : public ::testing::Test {
-   protected:
+protected:
     void SetUp() override {
         headless::reset();
         ASSERT_TRUE(editor.host.loaded()) << editor.host.error();
@@ -242,7 +242,7 @@ TEST_F(RigDecoderEditorTest, ReopenedEditorStartsTheTestControlsAtOff) {
 
 // The twin copied into a folder of its own without testtone.wav.
 class RigDecoderWithoutToneTest : public ::testing::Test {
-   protected:
+protected:
     RigDecoderWithoutToneTest()
         : folder(fs::temp_directory_path() /
                  ("orva-rig-editor-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()))) {

@@ -30,7 +30,7 @@ const EditorCase kDecoder{"decoder", "orva_decoder_ui", "test-only/orva_decoder_
 const EditorCase kRigDecoder{"rig_decoder", "halvane", "test-only/halvane_headless", 430, 264};
 
 class X11DecoderEditors : public ::testing::Test {
-   protected:
+protected:
     // Held for the whole program: when its last client leaves, the X server resets and
     // refuses connections for a moment, which would skip the next test.
     static void SetUpTestSuite() { keeper = XOpenDisplay(nullptr); }

@@ -18,13 +18,13 @@ enum RigParam { kRig, kBlend, kVolume, kFirstOrder, kSpeakerTest, kTestLoop };
 
 // A temporary folder with a copy of the library and, when given, a testtone.wav.
 class ToneFolder {
-   public:
+public:
     explicit ToneFolder(const Bytes* toneFile);
     ~ToneFolder();
     std::string libraryPath() const { return library_.string(); }
     std::string folderName() const { return folder_.filename().string(); }
 
-   private:
+private:
     std::filesystem::path folder_;
     std::filesystem::path library_;
 };
@@ -49,7 +49,7 @@ struct RigPlugin {
 
 // A test with a started instance of the deliverable.
 class LoadedRigTest : public ::testing::Test {
-   protected:
+protected:
     RigPlugin rig{RigLibrary::kDeliverable};
     testhost::TestHost& host = rig.host;
 
