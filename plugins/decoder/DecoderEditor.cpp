@@ -60,11 +60,13 @@ std::int32_t DecoderEditor::open(void* parent) {
     frame->addView(layoutPicture);
     pictures->release();
 
+    gate.open();
     refresh();
     return 1;
 }
 
 void DecoderEditor::close() {
+    gate.shut();
     delete frame;  // the frame releases the three controls
     frame = nullptr;
     splash = nullptr;
@@ -73,7 +75,8 @@ void DecoderEditor::close() {
 }
 
 void DecoderEditor::parameterChanged(std::int32_t index, float) {
-    if (!frame) return;
+    const FrameGate::Pass pass(gate);
+    if (!pass) return;
     const float stored = effect->getParameter(index);
     layoutPicture->setValue(stored);
     layoutSwitch->setValue(stored);

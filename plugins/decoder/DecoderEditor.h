@@ -3,10 +3,12 @@
 // picture over the whole panel until the next click.
 //
 // Threads: parameterChanged may come from the audio thread (hosts that automate there); it
-// only stores control values, and drawing waits for the user-interface thread's idle.
+// only stores control values, and drawing waits for the user-interface thread's idle. The
+// gate keeps close from deleting the controls while it sets them.
 #pragma once
 
 #include "Control.h"
+#include "FrameGate.h"
 #include "GuiEditor.h"
 
 class Bitmap;
@@ -30,6 +32,7 @@ public:
     void refresh() override {}
 
 private:
+    FrameGate gate;
     Bitmap* background;
     Bitmap* splashPicture;
     SplashOverlay* splash = nullptr;

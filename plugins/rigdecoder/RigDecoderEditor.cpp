@@ -58,10 +58,12 @@ std::int32_t RigDecoderEditor::open(void* parent) {
     frame = new EditorFrame(Rect(0, 0, rect.right, rect.bottom), parent, this);
     frame->setBackgroundBitmap(background);
     addControls();
+    gate.open();
     return 1;
 }
 
 void RigDecoderEditor::close() {
+    gate.shut();
     delete frame;  // the frame releases its controls
     frame = nullptr;
     forgetControls();
@@ -146,7 +148,8 @@ void RigDecoderEditor::forgetControls() {
 }
 
 void RigDecoderEditor::parameterChanged(std::int32_t index, float) {
-    if (!frame) return;
+    const FrameGate::Pass pass(gate);
+    if (!pass) return;
     const float stored = plugin->getParameter(index);
     switch (index) {
         case RigDecoderPlugin::kRig:

@@ -6,10 +6,12 @@
 //
 // Threads: parameterChanged also comes from the audio thread when the loudspeaker test
 // ends by itself; it only stores control values and the refresh flag, and the controls
-// draw at the user-interface thread's next idle.
+// draw at the user-interface thread's next idle. The gate keeps close from deleting the
+// controls while it sets them.
 #pragma once
 
 #include "Control.h"
+#include "FrameGate.h"
 #include "GuiEditor.h"
 
 class Bitmap;
@@ -64,6 +66,7 @@ private:
     void forgetControls();
 
     RigDecoderPlugin* plugin;
+    FrameGate gate;
     Bitmap* background;
     Bitmap* pictures[kPictureCount] = {};  // bitmaps 129 to 137 while open
 

@@ -1,8 +1,9 @@
 // The audio thread meets the editor: processing with a loudspeaker test that ends by
 // itself (its parameterChanged comes from the audio thread) and storms of setParameter
 // from the audio thread, while the user-interface thread idles the open editor. Run in a
-// ThreadSanitizer build this shows the exchange of control values and flags is race-free;
-// in every build it checks the editor ends up showing what the plug-in holds.
+// ThreadSanitizer build this shows the exchange of control values and flags is race-free,
+// also while the editor opens and closes; in every build it checks the editor ends up
+// showing what the plug-in holds.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -85,6 +86,38 @@ TEST(EditorThreads, DecoderAutomatedFromTheAudioThreadWhileTheEditorIdles) {
 
     const RasterImage pictures = resourceBitmap("decoder/layouts.bmp");
     EXPECT_TRUE(showsBitmap(editor.pixels(), Rect(239, 28, 319, 116), pictures, Point(0, 5 * 88)));
+}
+
+// The user-interface thread opens and closes the editor while the audio thread automates
+// every parameter: close must not delete a control that parameterChanged is setting.
+TEST(EditorThreads, EditorsOpenAndCloseWhileTheAudioThreadAutomates) {
+    for (const char* twin : {"test-only/halvane_headless", "test-only/orva_decoder_ui_headless"}) {
+        SCOPED_TRACE(twin);
+        headless::reset();
+        TwinEditor editor(testhost::pluginPath(twin));
+        ASSERT_TRUE(editor.host.loaded()) << editor.host.error();
+        ASSERT_NE(editor.host.instantiateAndStart(), nullptr);
+        editor.host.recordCalls = false;
+        const int params = editor.host.effect()->numParams;
+        std::atomic<bool> stop{false};
+        std::thread audio([&] {
+            for (int block = 0; !stop.load(); ++block) {
+                for (int index = 0; index < params; ++index)
+                    editor.host.setParameter(index, float((block + index) % 2));
+                editor.host.runBlock(testhost::ProcessMode::Replacing, {}, 64);
+            }
+        });
+        int opened = 0;
+        for (int round = 0; round < 30; ++round) {
+            opened += editor.open();
+            editor.idle();
+            editor.close();
+        }
+        stop.store(true);
+        audio.join();
+        EXPECT_EQ(opened, 30);
+        EXPECT_EQ(headless::liveWindowCount(), 0);
+    }
 }
 
 }  // namespace
