@@ -45,10 +45,10 @@ void runPlugin(benchmark::State& state, const char* library, const std::vector<s
                                                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-void DecodersCube(benchmark::State& state) { runPlugin(state, "test-only/orva_decoder", {{0, 0.0f}}); }
+void DecodersCube(benchmark::State& state) { runPlugin(state, "orva_decoder_ui", {{0, 0.0f}}); }
 
 void DecodersRigDodecahedronSecondOrder(benchmark::State& state) {
-    runPlugin(state, "test-only/halvane_plain", {{0, 9.0f}, {1, 0.5f}, {2, 1.0f}, {3, 0.0f}});
+    runPlugin(state, "halvane", {{0, 9.0f}, {1, 0.5f}, {2, 1.0f}, {3, 0.0f}});
 }
 
 void DecodersFilterSlopeHalf(benchmark::State& state) {

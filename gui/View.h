@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "Geometry.h"
+#include "RelaxedAtomic.h"
 
 class DrawContext;
 class EditorFrame;
@@ -58,7 +59,8 @@ protected:
     Rect hitArea;
     EditorFrame* frame = nullptr;
     View* parentContainer = nullptr;
-    bool dirty = true;
+    // Set by a plug-in's processing through a control's setValue, read by idle.
+    RelaxedAtomic<bool> dirty{true};
     bool mouseEnabled = true;
     bool transparent = false;
 

@@ -2,6 +2,7 @@
 // derive from the toolkit's GuiEditor, which derives from this.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "AEffect.h"
@@ -25,14 +26,11 @@ public:
     }
     virtual void close() {}
     virtual void idle() {
-        if (refreshFlag) {
-            refreshFlag = false;
-            refresh();
-        }
+        if (refreshFlag.exchange(false, std::memory_order_relaxed)) refresh();
     }
     virtual void refresh() {}
     // [any thread] Only sets a flag: the audio thread may call it through setParameter.
-    virtual void markForRefresh() { refreshFlag = true; }
+    virtual void markForRefresh() { refreshFlag.store(true, std::memory_order_relaxed); }
     virtual std::int32_t keyDown(VstKeyCode&) { return -1; }
     virtual std::int32_t keyUp(VstKeyCode&) { return -1; }
     virtual std::int32_t setKnobMode(std::int32_t) { return 0; }
@@ -46,5 +44,5 @@ public:
 protected:
     AudioEffectX* effect;
     void* systemWindow = nullptr;
-    bool refreshFlag = false;
+    std::atomic<bool> refreshFlag{false};
 };

@@ -42,7 +42,7 @@ for zoom in 0 0.5 1; do
   levels "   Zoom $zoom" "$work/zoom_$zoom.wav" W X Y Z
 done
 
-decoder=$dist/test-only/orva_decoder.so
+decoder=$dist/orva_decoder_ui.so
 if [ -f "$decoder" ]; then
   echo
   echo "4. first-order decoder: the front scene decoded to the Cube"

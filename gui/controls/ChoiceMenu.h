@@ -74,7 +74,8 @@ private:
 
     std::vector<Entry> entries;
     std::vector<ChoiceMenu*> subMenus;
-    int current = -1;
+    // setValue may come from the audio thread (a host automating the menu's parameter).
+    RelaxedAtomic<int> current{-1};
     int entriesPerColumn = -1;
     int placement = 4;
     Bitmap* pressedLook;

@@ -74,9 +74,11 @@ protected:
 
     ControlListener* listener;
     std::int32_t tag;
-    float oldValue = 1.0f;
+    // value and oldValue decide needsRedraw; parameterChanged may store them from the
+    // audio thread while idle reads them.
+    RelaxedAtomic<float> oldValue{1.0f};
     float defaultValue = 0.5f;
-    float value = 0.0f;
+    RelaxedAtomic<float> value{0.0f};
     float minimum = 0.0f;
     float maximum = 1.0f;
     float wheelIncrement = 0.1f;

@@ -50,7 +50,7 @@ bool LinearSlider::onRemoved(View* parent) {
 }
 
 Rect LinearSlider::handleRect() const {
-    const float pos = (style & kGrowsWithCoordinate) ? value : 1.0f - value;
+    const float pos = (style & kGrowsWithCoordinate) ? value.load() : 1.0f - value;
     const int travel = int(float(range) * pos);
     Rect r;
     if (horizontal()) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <random>
 
+#include "DecoderPlugin.h"
 #include "DecoderReference.h"
 #include "TestHost.h"
 
@@ -14,7 +15,7 @@ namespace {
 
 class DecoderTest : public ::testing::Test {
 protected:
-    testhost::TestHost host{testhost::pluginPath("test-only/orva_decoder")};
+    testhost::TestHost host{testhost::pluginPath("orva_decoder_ui")};
 
     void SetUp() override {
         ASSERT_TRUE(host.loaded()) << host.error();
@@ -22,14 +23,16 @@ protected:
     }
 };
 
-TEST_F(DecoderTest, IdentityOfThePlainClass) {
+TEST_F(DecoderTest, IdentityOfTheEditorBuildOverThePlainClass) {
+    // The plain class's own identity, replaced by the editor build's.
+    EXPECT_EQ(DecoderPlugin(nullptr).getAeffect()->uniqueID, fourCharCode('O', 'V', 'd', '8'));
     AEffect* e = host.effect();
     EXPECT_EQ(e->numPrograms, 1);
     EXPECT_EQ(e->numParams, 1);
     EXPECT_EQ(e->numInputs, 4);
     EXPECT_EQ(e->numOutputs, 8);
-    EXPECT_EQ(e->flags, effFlagsCanReplacing);
-    EXPECT_EQ(e->uniqueID, fourCharCode('O', 'V', 'd', '8'));
+    EXPECT_EQ(e->flags, effFlagsCanReplacing | effFlagsHasEditor);
+    EXPECT_EQ(e->uniqueID, fourCharCode('O', 'V', 'd', '5'));
     EXPECT_EQ(host.dispatch(effGetPlugCategory), kPlugSurroundFx);
     EXPECT_EQ(host.readText(effGetVendorString, 0, 64).text, "Kelvar Venue");
     EXPECT_EQ(host.dispatch(effGetProductString, 0, 0, std::vector<char>(65).data()), 0);

@@ -7,14 +7,17 @@ namespace {
 
 using RigDecoderTest = LoadedRigTest;
 
-TEST_F(RigDecoderTest, IdentityOfThePlainClass) {
+TEST_F(RigDecoderTest, IdentityOfTheEditorBuildOverThePlainClass) {
+    RigPlugin plain(RigLibrary::kPlainTestBuild);  // the plain class's own ID
+    ASSERT_NE(plain.host.instantiateAndStart(), nullptr) << plain.host.error();
+    EXPECT_EQ(plain.host.effect()->uniqueID, 0x686c7662);  // "hlvb"
     AEffect* e = host.effect();
     EXPECT_EQ(e->numPrograms, 1);
     EXPECT_EQ(e->numParams, 6);
     EXPECT_EQ(e->numInputs, 9);
     EXPECT_EQ(e->numOutputs, 12);
-    EXPECT_EQ(e->flags, effFlagsCanReplacing | effFlagsProgramChunks);
-    EXPECT_EQ(e->uniqueID, 0x686c7662);  // "hlvb"
+    EXPECT_EQ(e->flags, effFlagsCanReplacing | effFlagsProgramChunks | effFlagsHasEditor);
+    EXPECT_EQ(e->uniqueID, 0x686c7667);  // "hlvg"
     EXPECT_EQ(host.readText(effGetVendorString, 0, 64).text, "tolvenic");
     EXPECT_EQ(host.readText(effGetProductString, 0, 64).text, "Halvane");
     EXPECT_EQ(host.dispatch(effGetPlugCategory), 0);

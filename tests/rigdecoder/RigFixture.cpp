@@ -9,6 +9,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const kLibrary = "test-only/halvane_plain";
+const char* const kDeliverable = "halvane";
 
 fs::path freshFolder() {
     static std::atomic<int> counter{0};
@@ -38,7 +39,8 @@ ToneFolder::~ToneFolder() {
 RigPlugin::RigPlugin(const Bytes* toneFile)
     : folder(std::make_unique<ToneFolder>(toneFile)), host(folder->libraryPath()) {}
 
-RigPlugin::RigPlugin() : host(testhost::pluginPath(kLibrary)) {}
+RigPlugin::RigPlugin(RigLibrary library)
+    : host(testhost::pluginPath(library == RigLibrary::kDeliverable ? kDeliverable : kLibrary)) {}
 
 std::vector<std::string> RigPlugin::messages() {
     std::vector<std::string> texts;

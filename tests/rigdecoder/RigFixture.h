@@ -1,6 +1,7 @@
-// The plain rig decoder library loaded by the test host, either from the build's folder
-// (with the shipped test tone beside it) or from a copy in a fresh folder that holds a
-// given testtone.wav, or none.
+// A rig decoder library loaded by the test host: the deliverable halvane, or the test-only
+// halvane_plain (the plain class with back-door queries and recorded tone messages), either
+// from the build's folder (with the shipped test tone beside it) or, for the plain build,
+// from a copy in a fresh folder that holds a given testtone.wav, or none.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -28,10 +29,13 @@ private:
     std::filesystem::path library_;
 };
 
-// A loaded rig decoder with the back-door queries of the test library.
+enum class RigLibrary { kDeliverable, kPlainTestBuild };
+
+// A loaded rig decoder; the back-door queries answer for the plain test build only.
 struct RigPlugin {
-    explicit RigPlugin(const Bytes* toneFile);  // a copy beside `toneFile` (null: no file)
-    RigPlugin();                                // the build's library with the shipped tone
+    explicit RigPlugin(const Bytes* toneFile);  // a plain copy beside `toneFile` (null: no file)
+    // The build's library with the shipped tone.
+    explicit RigPlugin(RigLibrary library = RigLibrary::kPlainTestBuild);
 
     std::unique_ptr<ToneFolder> folder;  // destroyed after the host has unloaded the copy
     testhost::TestHost host;
@@ -43,10 +47,10 @@ struct RigPlugin {
     void set(float rig, float blend, float volume, float firstOrder);
 };
 
-// A test with a started instance of the build's library.
+// A test with a started instance of the deliverable.
 class LoadedRigTest : public ::testing::Test {
 protected:
-    RigPlugin rig;
+    RigPlugin rig{RigLibrary::kDeliverable};
     testhost::TestHost& host = rig.host;
 
     void SetUp() override {
