@@ -37,15 +37,15 @@ record() {
   total_failed=$((total_failed + $3))
 }
 
-run_ctest linux-x86_64 xvfb-run -a -s "-screen 0 1280x1024x24"
-run_ctest win64 xvfb-run -a -s "-screen 0 1280x1024x24"
+run_ctest linux-x86_64 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
+run_ctest win64 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 # Where the kernel cannot run 32-bit programs, the 32-bit Wine loader runs under user-mode
 # emulation, which costs minutes per program start: those tests then run only on request.
 if [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ] && [ "${ORVA_EMULATE_WIN32:-0}" != 1 ]; then
   echo "== test win32: built, not run (no 32-bit support in this kernel; ORVA_EMULATE_WIN32=1 runs them emulated)"
   summary+=("win32: not run here (no 32-bit support in this kernel)")
 else
-  run_ctest win32 xvfb-run -a -s "-screen 0 1280x1024x24"
+  run_ctest win32 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 fi
 
 echo "== host checks"

@@ -131,13 +131,16 @@ TEST_F(RigDecoderEditorTest, HostRigValuesPickTheirPictureAndSevenShowsTheSepara
         EXPECT_EQ(menu->currentIndex(), rig);
         char entry[256] = {};
         ASSERT_TRUE(menu->entryText(rig, entry));
-        if (rig == 7) EXPECT_STREQ(entry, "-");
+        if (rig == 7) {
+            EXPECT_STREQ(entry, "-");
+        }
         const Rect text = changedPixels(editor.pixels(), kRigMenu, background, Point(kRigMenu.left, kRigMenu.top));
         ASSERT_GT(text.right, text.left) << "no entry text";
-        if (rig == 7)  // "-": one short dash
+        if (rig == 7) {  // "-": one short dash
             EXPECT_LE(text.bottom - text.top, 3);
-        else
+        } else {
             EXPECT_GT(text.bottom - text.top, 3);
+        }
     }
 }
 
