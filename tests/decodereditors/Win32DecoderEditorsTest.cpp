@@ -103,7 +103,7 @@ void sendMouse(DWORD flags) {
     SendInput(1, &input, sizeof input);
 }
 
-void sendKey(WORD key) {
+[[maybe_unused]] void sendKey(WORD key) {
     INPUT inputs[2] = {};
     for (INPUT& input : inputs) {
         input.type = INPUT_KEYBOARD;
