@@ -101,9 +101,9 @@ std::int32_t RigDecoderPlugin::getChunk(void** data, bool) {
     return kChunkSize;
 }
 
-// Restores the rig, blend, volume and first-order values only; the program record, the test
-// parameters and the editor are left alone. Data too short to hold the four values is
-// ignored.
+// Restores the rig, blend, volume and first-order values, in the current values and the
+// current program (so that selecting that program again keeps them); the test parameters
+// and the editor are left alone. Data too short to hold the four values is ignored.
 std::int32_t RigDecoderPlugin::setChunk(void* data, std::int32_t byteSize, bool) {
     if (!data || byteSize < 16) return 0;
     const auto* bytes = static_cast<const unsigned char*>(data);
@@ -111,6 +111,7 @@ std::int32_t RigDecoderPlugin::setChunk(void* data, std::int32_t byteSize, bool)
         float v;
         std::memcpy(&v, bytes + 4 * i, sizeof v);
         values[i].store(v, std::memory_order_relaxed);
+        programs[curProgram].values[i] = v;
     }
     return kChunkSize;
 }
