@@ -140,7 +140,7 @@ Outcome splitBlocksEqualOneBlock(const std::string& lib) {
 Outcome noInputArray(const std::string& lib) {
     Plugin p(lib);
     if (!p.ready()) return fail(p.error());
-    if (p.numInputs() != 0) return skip("the plug-in has inputs");
+    if (p.numInputs() != 0) return notApplicable("the plug-in has inputs");
     p.processReplacing(64);  // Plugin passes a null input array when there are no inputs
     return p.outputsFinite(64) ? pass() : fail("non-finite output");
 }

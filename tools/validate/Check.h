@@ -8,13 +8,16 @@
 namespace validate {
 
 struct Outcome {
-    enum Kind { Pass, Fail, Skip } kind = Pass;
+    // NotApplicable: the plug-in lacks what the check needs (no editor, no chunks);
+    // Skip: this run could not check it (no display, no interposer on this platform).
+    enum Kind { Pass, Fail, Skip, NotApplicable } kind = Pass;
     std::string detail;
 };
 
 inline Outcome pass(std::string detail = {}) { return {Outcome::Pass, std::move(detail)}; }
 inline Outcome fail(std::string detail) { return {Outcome::Fail, std::move(detail)}; }
 inline Outcome skip(std::string detail) { return {Outcome::Skip, std::move(detail)}; }
+inline Outcome notApplicable(std::string detail) { return {Outcome::NotApplicable, std::move(detail)}; }
 
 struct Check {
     int group;

@@ -17,7 +17,7 @@ bool hasEditor(const Plugin& p) { return (p.effect->flags & effFlagsHasEditor) !
 Outcome rectBeforeOpen(const std::string& lib) {
     Plugin p(lib);
     if (!p.ready()) return fail(p.error());
-    if (!hasEditor(p)) return skip("no editor");
+    if (!hasEditor(p)) return notApplicable("no editor");
     ERect* rect = nullptr;
     p.host.dispatch(effEditGetRect, 0, 0, &rect);
     if (!rect) return fail("effEditGetRect before effEditOpen gave no rectangle (hosts read it unchecked)");
@@ -30,7 +30,7 @@ Outcome rectBeforeOpen(const std::string& lib) {
 Outcome unpairedCalls(const std::string& lib) {
     Plugin p(lib);
     if (!p.ready()) return fail(p.error());
-    if (!hasEditor(p)) return skip("no editor");
+    if (!hasEditor(p)) return notApplicable("no editor");
     for (int i = 0; i < 3; ++i) p.host.dispatch(effEditIdle);
     p.host.dispatch(effEditClose);
     p.host.dispatch(effEditClose);
@@ -40,7 +40,7 @@ Outcome unpairedCalls(const std::string& lib) {
 Outcome openTwiceAndCycles(const std::string& lib) {
     Plugin p(lib);
     if (!p.ready()) return fail(p.error());
-    if (!hasEditor(p)) return skip("no editor");
+    if (!hasEditor(p)) return notApplicable("no editor");
     EditorParent parent;
     if (!parent.ready()) return skip("no display for a parent window");
     p.host.recordCalls = false;

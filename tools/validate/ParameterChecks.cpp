@@ -129,7 +129,7 @@ Outcome manyProgramChanges(const std::string& lib) {
     Plugin p(lib);
     if (!p.ready()) return fail(p.error());
     const std::int32_t programs = p.effect->numPrograms, params = p.effect->numParams;
-    if (programs <= 0) return skip("no programs");
+    if (programs <= 0) return notApplicable("no programs");
     Noise random(13, 0.5f);
     Noise noise;
     char name[] = "Edited";

@@ -39,7 +39,7 @@ std::vector<float> values(Plugin& p) {
 Outcome chunkTwice(const std::string& lib) {
     Plugin p(lib);
     if (!p.ready()) return fail(p.error());
-    if (!usesChunks(p)) return skip("no chunks");
+    if (!usesChunks(p)) return notApplicable("no chunks");
     for (std::int32_t bank : {0, 1}) {
         std::intptr_t first = 0, second = 0;
         const auto a = fetchChunk(p, bank, &first);
@@ -53,7 +53,7 @@ Outcome chunkTwice(const std::string& lib) {
 Outcome badChunks(const std::string& lib) {
     Plugin p(lib);
     if (!p.ready()) return fail(p.error());
-    if (!usesChunks(p)) return skip("no chunks");
+    if (!usesChunks(p)) return notApplicable("no chunks");
     std::intptr_t size = 0;
     const auto good = fetchChunk(p, 0, &size);
     if (good.empty()) return fail("effGetChunk gave no data");
@@ -85,7 +85,7 @@ Outcome badChunks(const std::string& lib) {
 Outcome restoreThenSelectProgram(const std::string& lib) {
     Plugin p(lib);
     if (!p.ready()) return fail(p.error());
-    if (!usesChunks(p)) return skip("no chunks");
+    if (!usesChunks(p)) return notApplicable("no chunks");
     for (std::int32_t bank : {0, 1}) {
         std::intptr_t size = 0;
         const auto saved = fetchChunk(p, bank, &size);

@@ -2,8 +2,9 @@
 // fail for every check, grouped. Each check runs in a child process of this program, so a
 // crash or hang of the plug-in fails that check and the run goes on.
 //
-// --strict also fails checks that were skipped and the checks of what the interface
-// documents but hosts tolerate (parameter texts beyond 8 characters).
+// --strict also fails checks this run could not make (no display, no interposer) and
+// holds texts to what the interface documents but hosts tolerate (parameter texts beyond
+// 8 characters). Checks of what a plug-in does not have (an editor, chunks) are "n/a".
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -26,7 +27,7 @@ int runOneCheck(const std::string& library, const std::string& name) {
         if (name != check.name) continue;
         validate::startWatchdog();
         const Outcome o = check.run(library);
-        static const char* const kWords[] = {"PASS", "FAIL", "SKIP"};
+        static const char* const kWords[] = {"PASS", "FAIL", "SKIP", "NONE"};
         std::fflush(stdout);
         std::printf("\n%s%s %s\n", kResultMarker, kWords[o.kind], o.detail.c_str());
         std::fflush(stdout);
@@ -46,6 +47,7 @@ Outcome outcomeOf(const validate::ChildResult& child) {
         const std::string detail = line.size() > 5 ? line.substr(5) : "";
         if (word == "PASS") return validate::pass(detail);
         if (word == "SKIP") return validate::skip(detail);
+        if (word == "NONE") return validate::notApplicable(detail);
         return validate::fail(detail);
     }
     std::string tail = child.output.size() > 200 ? child.output.substr(child.output.size() - 200) : child.output;
@@ -71,7 +73,10 @@ Tally validateLibrary(const std::string& self, const std::string& library, bool 
         if (strict) args.push_back("--strict");
         const Outcome o = outcomeOf(validate::runChild(self, args));
         const bool failed = o.kind == Outcome::Fail || (strict && o.kind == Outcome::Skip);
-        const char* word = o.kind == Outcome::Skip ? (failed ? "FAIL (skipped)" : "skip") : failed ? "FAIL" : "pass";
+        const char* word = failed                             ? (o.kind == Outcome::Skip ? "FAIL (not run)" : "FAIL")
+                           : o.kind == Outcome::Skip          ? "skip"
+                           : o.kind == Outcome::NotApplicable ? "n/a"
+                                                              : "pass";
         std::printf("    %-5s %s%s%s\n", word, check.name, o.detail.empty() ? "" : ": ", o.detail.c_str());
         std::fflush(stdout);
         if (failed)
