@@ -57,7 +57,7 @@ Outcome outcomeOf(const validate::ChildResult& child) {
 }
 
 struct Tally {
-    int passed = 0, failed = 0, skipped = 0;
+    int passed = 0, failed = 0, skipped = 0, notApplicable = 0;
 };
 
 Tally validateLibrary(const std::string& self, const std::string& library, bool strict) {
@@ -83,10 +83,13 @@ Tally validateLibrary(const std::string& self, const std::string& library, bool 
             ++tally.failed;
         else if (o.kind == Outcome::Skip)
             ++tally.skipped;
+        else if (o.kind == Outcome::NotApplicable)
+            ++tally.notApplicable;
         else
             ++tally.passed;
     }
-    std::printf("%s: %d passed, %d failed, %d skipped\n", library.c_str(), tally.passed, tally.failed, tally.skipped);
+    std::printf("%s: %d passed, %d failed, %d skipped, %d n/a\n", library.c_str(), tally.passed, tally.failed,
+                tally.skipped, tally.notApplicable);
     return tally;
 }
 
@@ -126,7 +129,9 @@ int main(int argc, char** argv) {
         total.passed += t.passed;
         total.failed += t.failed;
         total.skipped += t.skipped;
+        total.notApplicable += t.notApplicable;
     }
-    std::printf("validate: %d passed, %d failed, %d skipped\n", total.passed, total.failed, total.skipped);
+    std::printf("validate: %d passed, %d failed, %d skipped, %d n/a\n", total.passed, total.failed, total.skipped,
+                total.notApplicable);
     return total.failed == 0 ? 0 : 1;
 }
