@@ -104,7 +104,22 @@ ChildResult runChild(const std::string& program, const std::vector<std::string>&
     return result;
 }
 
+#if defined(_WIN32)
+// A crash reports itself instead of starting a debugger (Wine) or an error dialog.
+LONG WINAPI reportCrash(EXCEPTION_POINTERS* info) {
+    std::printf("\n@@result FAIL the plug-in crashed (exception 0x%08lX)\n",
+                static_cast<unsigned long>(info->ExceptionRecord->ExceptionCode));
+    std::fflush(stdout);
+    TerminateProcess(GetCurrentProcess(), 3);
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+#endif
+
 void startWatchdog() {
+#if defined(_WIN32)
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    SetUnhandledExceptionFilter(reportCrash);
+#endif
     std::thread([] {
         std::this_thread::sleep_for(std::chrono::seconds(kCheckSeconds));
         std::printf("\n@@result FAIL still running after %d s\n", kCheckSeconds);

@@ -14,7 +14,8 @@ struct ChildResult {
 std::string selfPath(const char* argv0);
 ChildResult runChild(const std::string& program, const std::vector<std::string>& args);
 
-// Ends this process with a failure report when a check runs longer than a minute.
+// Ends this process with a failure report when a check runs longer than a minute or
+// (on Windows, where no signal reports it) when the plug-in crashes.
 void startWatchdog();
 
 }  // namespace validate

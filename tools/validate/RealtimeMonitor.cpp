@@ -1,6 +1,6 @@
 #include "RealtimeMonitor.h"
 
-#if defined(__linux__)
+#if ORVA_REALTIME_MONITOR
 
 #include <dlfcn.h>
 #include <pthread.h>
