@@ -1,9 +1,10 @@
 // Group 10: what the library exports, the record it returns, and two libraries or two
 // copies of one in one process.
+#include <chrono>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
+#include <filesystem>
 
 #include "Check.h"
 #include "ExportTable.h"
@@ -82,35 +83,46 @@ std::vector<float> render(Plugin& p, std::uint32_t seed) {
     return all;
 }
 
-bool copyFile(const std::string& from, const std::string& to) {
-    std::ifstream in(from, std::ios::binary);
-    std::ofstream out(to, std::ios::binary);
-    out << in.rdbuf();
-    return in.good() && out.good();
-}
+// A second copy of the library in a folder of its own, with the files it finds beside
+// itself (the rig decoder's test tone). Removed again when the check ends.
+class LibraryCopy {
+   public:
+    explicit LibraryCopy(const std::string& lib) {
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        const fs::path source(lib);
+        folder_ = fs::temp_directory_path(ec) /
+                  ("orva-validate-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+        if (ec || !fs::create_directories(folder_, ec)) return;
+        path_ = (folder_ / source.filename()).string();
+        if (!fs::copy_file(source, path_, ec)) path_.clear();
+        const fs::path tone = source.parent_path() / "testtone.wav";
+        if (fs::exists(tone, ec)) fs::copy_file(tone, folder_ / "testtone.wav", ec);
+    }
+    ~LibraryCopy() {
+        std::error_code ec;
+        if (!folder_.empty()) std::filesystem::remove_all(folder_, ec);
+    }
+    const std::string& path() const { return path_; }
 
-// A second file of the same library beside the first, with its files.
+   private:
+    std::filesystem::path folder_;
+    std::string path_;
+};
+
 Outcome twoCopiesInOneProcess(const std::string& lib) {
-    const auto dot = lib.find_last_of('.');
-    const std::string copy = lib.substr(0, dot) + "_validate_copy" + (dot == std::string::npos ? "" : lib.substr(dot));
-    if (!copyFile(lib, copy)) return skip("cannot write a copy beside the library");
     std::vector<float> alone, first, second;
     {
         Plugin only(lib);
         if (!only.ready()) return fail(only.error());
         alone = render(only, 41);
     }
-    {
-        Plugin a(lib), b(copy);
-        if (!b.ready()) {
-            std::remove(copy.c_str());
-            return fail("the copy: " + b.error());
-        }
-        // Interleaved, block by block through render's fixed seed.
-        first = render(a, 41);
-        second = render(b, 41);
-    }
-    std::remove(copy.c_str());
+    const LibraryCopy copy(lib);
+    if (copy.path().empty()) return skip("cannot write a copy into the temporary folder");
+    Plugin a(lib), b(copy.path());
+    if (!b.ready()) return fail("the copy: " + b.error());
+    first = render(a, 41);
+    second = render(b, 41);
     if (first != alone || second != alone) return fail("two copies in one process sound different from one alone");
     return pass();
 }
