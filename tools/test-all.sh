@@ -74,6 +74,24 @@ for platform in linux-x86_64 win64 win32; do
   rm -f "$vlog"
 done
 
+# Sanitizer builds of the Linux tests and the fuzzers, 30 s each (tools/sanitize.sh);
+# ORVA_SKIP_SANITIZERS=1 leaves them out.
+if [ "${ORVA_SKIP_SANITIZERS:-0}" != 1 ]; then
+  for mode in asan tsan fuzz; do
+    echo "== sanitize $mode"
+    slog=$(mktemp)
+    tools/sanitize.sh "$mode" 2>&1 | tee "$slog"
+    line=$(grep -E '^sanitize [a-z]+: [0-9]+ passed, [0-9]+ failed' "$slog" | tail -1)
+    if [ -z "$line" ]; then
+      record "sanitize $mode" 0 1
+    else
+      record "sanitize $mode" "$(sed -E 's/.*: ([0-9]+) passed.*/\1/' <<<"$line")" \
+        "$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")"
+    fi
+    rm -f "$slog"
+  done
+fi
+
 echo
 echo "== summary"
 for s in "${summary[@]}"; do echo "$s"; done
