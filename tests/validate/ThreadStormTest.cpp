@@ -16,7 +16,10 @@ namespace {
 constexpr std::int32_t kFrames = 64;
 constexpr int kBlocks = 2000;
 
-void storm(AEffect* e, const std::atomic<bool>& done) {
+// Storm rounds each plug-in must see while its audio runs, so the two threads overlap.
+constexpr int kStormRounds = 2000;
+
+void storm(AEffect* e, const std::atomic<bool>& done, std::atomic<int>& rounds) {
     std::mt19937 random(5);
     std::uniform_real_distribution<float> value(0.0f, 1.0f);
     char text[256];
@@ -39,6 +42,7 @@ void storm(AEffect* e, const std::atomic<bool>& done) {
         e->dispatcher(e, effGetProgramName, 0, 0, text, 0.0f);
         e->dispatcher(e, effEditIdle, 0, 0, nullptr, 0.0f);
         e->dispatcher(e, effGetVu, 0, 0, nullptr, 0.0f);
+        rounds.fetch_add(1);
     }
 }
 
@@ -63,8 +67,10 @@ TEST(ThreadStorm, AudioRunsWhileAnotherThreadChangesEverything) {
         for (auto& c : in) inPtr.push_back(c.data());
         for (auto& c : out) outPtr.push_back(c.data());
         std::atomic<bool> done{false};
-        std::thread ui([&] { storm(e, done); });
-        for (int b = 0; b < kBlocks; ++b) e->processReplacing(e, inPtr.data(), outPtr.data(), kFrames);
+        std::atomic<int> rounds{0};
+        std::thread ui([&] { storm(e, done, rounds); });
+        for (int b = 0; b < kBlocks || rounds.load() < kStormRounds; ++b)
+            e->processReplacing(e, inPtr.data(), outPtr.data(), kFrames);
         done.store(true);
         ui.join();
     }

@@ -14,7 +14,9 @@ namespace {
 constexpr std::int32_t kFrames = 64;
 constexpr int kBlocks = 3000;
 
-void storm(Plugin& p, const std::atomic<bool>& done) {
+constexpr int kStormRounds = 2000;  // at least this many while audio runs
+
+void storm(Plugin& p, const std::atomic<bool>& done, std::atomic<int>& rounds) {
     Noise random(31, 0.5f);
     auto& engine = random.engine();
     const std::int32_t params = p.effect->numParams, programs = p.effect->numPrograms;
@@ -38,6 +40,7 @@ void storm(Plugin& p, const std::atomic<bool>& done) {
         }
         p.effect->dispatcher(p.effect, effEditIdle, 0, 0, nullptr, 0.0f);
         p.effect->dispatcher(p.effect, effGetProgramName, 0, 0, text, 0.0f);
+        rounds.fetch_add(1);
     }
 }
 
@@ -47,10 +50,11 @@ Outcome audioWhileStorming(const std::string& lib) {
     p.host.recordCalls = false;  // the host's record is not shared between threads
     p.prepare(kFrames);
     std::atomic<bool> done{false};
-    std::thread ui([&] { storm(p, done); });
+    std::atomic<int> rounds{0};
+    std::thread ui([&] { storm(p, done, rounds); });
     Noise noise;
     bool finite = true;
-    for (int b = 0; b < kBlocks; ++b) {
+    for (int b = 0; b < kBlocks || rounds.load() < kStormRounds; ++b) {
         p.fillInputs(kFrames, noise);
         p.processReplacing(kFrames);
         finite = finite && p.outputsFinite(kFrames);
