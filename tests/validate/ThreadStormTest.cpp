@@ -1,5 +1,5 @@
 // Audio on one thread while another thread sets parameters, selects programs, saves and
-// restores chunks, reads texts and idles the editor, as hosts do, for every plug-in. In a
+// restores chunks, reads texts, idles the editor and changes the sample rate, as hosts do, for every plug-in. In a
 // ThreadSanitizer build (tools/sanitize.sh tsan) any value the two threads share without
 // synchronisation fails this test.
 #include <gtest/gtest.h>
@@ -42,6 +42,7 @@ void storm(AEffect* e, const std::atomic<bool>& done, std::atomic<int>& rounds) 
         e->dispatcher(e, effGetProgramName, 0, 0, text, 0.0f);
         e->dispatcher(e, effEditIdle, 0, 0, nullptr, 0.0f);
         e->dispatcher(e, effGetVu, 0, 0, nullptr, 0.0f);
+        if (n % 64 == 0) e->dispatcher(e, effSetSampleRate, 0, 0, nullptr, n % 128 ? 48000.0f : 44100.0f);
         rounds.fetch_add(1);
     }
 }

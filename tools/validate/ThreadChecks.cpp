@@ -1,6 +1,6 @@
-// Group 7: audio on one thread while another storms parameters, programs, chunks, texts and
-// editor idle, as hosts do. A crash or non-finite output fails here; data races show in a
-// ThreadSanitizer build of this program and the plug-ins.
+// Group 7: audio on one thread while another storms parameters, programs, chunks, texts,
+// editor idle and sample rate changes, as hosts do. A crash or non-finite output fails
+// here; data races show in a ThreadSanitizer build of this program and the plug-ins.
 #include <atomic>
 #include <thread>
 
@@ -40,6 +40,8 @@ void storm(Plugin& p, const std::atomic<bool>& done, std::atomic<int>& rounds) {
         }
         p.effect->dispatcher(p.effect, effEditIdle, 0, 0, nullptr, 0.0f);
         p.effect->dispatcher(p.effect, effGetProgramName, 0, 0, text, 0.0f);
+        if (rounds.load() % 64 == 0)
+            p.effect->dispatcher(p.effect, effSetSampleRate, 0, 0, nullptr, engine() % 2 ? 48000.0f : 44100.0f);
         rounds.fetch_add(1);
     }
 }
