@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "Check.h"
+#include "Options.h"
 #include "Plugin.h"
 
 namespace validate {
@@ -137,6 +138,29 @@ Outcome splitBlocksEqualOneBlock(const std::string& lib) {
     return pass(d == 0.0f ? "identical" : "within " + std::to_string(d));
 }
 
+// process adds to what the outputs hold exactly what processReplacing writes. A process
+// that overwrites like processReplacing (some older designs do) passes with a note, and
+// fails only under --strict.
+Outcome accumulatingAddsTheReplacingOutput(const std::string& lib) {
+    constexpr std::int32_t kFrames = 1000;
+    constexpr float kStart = 0.25f;
+    Plugin replacing(lib), adding(lib);
+    if (!replacing.ready()) return fail(replacing.error());
+    const auto signal = noiseSignal(replacing.numInputs(), kFrames, 8);
+    const auto a = replacing.host.runBlock(ProcessMode::Replacing, signal, kFrames);
+    auto b = adding.host.runBlock(ProcessMode::Accumulating, signal, kFrames, kStart);
+    if (!b.guardsIntact) return fail("process wrote outside its buffers");
+    if (largestDifference(a.outputs, b.outputs) == 0.0f) {
+        const char* note = "process overwrites its outputs instead of adding to them";
+        return options().strict ? fail(note) : pass(note);
+    }
+    for (auto& c : b.outputs)
+        for (float& v : c) v -= kStart;
+    const float d = largestDifference(a.outputs, b.outputs);
+    if (d > 1e-5f) return fail("process differs from processReplacing plus the old output by " + std::to_string(d));
+    return pass();
+}
+
 Outcome noInputArray(const std::string& lib) {
     Plugin p(lib);
     if (!p.ready()) return fail(p.error());
@@ -154,6 +178,7 @@ void addBufferChecks(std::vector<Check>& checks) {
     checks.push_back({2, "blocks larger than announced", blocksLargerThanAnnounced});
     checks.push_back({2, "in-place, separate and unaligned buffers alike", bufferLayoutsSoundAlike});
     checks.push_back({2, "a block split anywhere equals one block", splitBlocksEqualOneBlock});
+    checks.push_back({2, "process adds what processReplacing writes", accumulatingAddsTheReplacingOutput});
     checks.push_back({2, "null input array for a plug-in without inputs", noInputArray});
 }
 

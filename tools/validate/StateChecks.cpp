@@ -46,6 +46,17 @@ Outcome chunkTwice(const std::string& lib) {
         const auto b = fetchChunk(p, bank, &second);
         if (first <= 0) return fail("effGetChunk gave no data");
         if (a != b) return fail("two effGetChunk calls without a change differ");
+        // The block stays readable and unchanged across audio and parameter reads until the
+        // next chunk call (a sanitizer build catches a block freed too early).
+        void* data = nullptr;
+        const auto size = p.host.dispatch(effGetChunk, bank, 0, &data);
+        Noise noise;
+        p.fillInputs(kFrames, noise);
+        p.processReplacing(kFrames);
+        for (std::int32_t i = 0; i < p.effect->numParams; ++i) p.host.getParameter(i);
+        const auto* bytes = static_cast<const unsigned char*>(data);
+        if (!data || size != first || std::vector<unsigned char>(bytes, bytes + size) != a)
+            return fail("the chunk block changed before the next chunk call");
     }
     return pass("bank and program chunks");
 }
@@ -109,7 +120,7 @@ Outcome restoreThenSelectProgram(const std::string& lib) {
 }  // namespace
 
 void addStateChecks(std::vector<Check>& checks) {
-    checks.push_back({6, "getChunk twice gives the same data", chunkTwice});
+    checks.push_back({6, "getChunk twice gives the same data, valid until the next call", chunkTwice});
     checks.push_back({6, "setChunk truncated, random, foreign, size 0, null", badChunks});
     checks.push_back({6, "save, change, restore, select program keeps the saved values", restoreThenSelectProgram});
 }
