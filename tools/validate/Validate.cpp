@@ -2,6 +2,9 @@
 // fail for every check, grouped. Each check runs in a child process of this program, so a
 // crash or hang of the plug-in fails that check and the run goes on.
 //
+// --in-process runs every check in this process instead (much faster where starting a
+// program is slow, as under emulation; a crash then ends the whole run).
+//
 // --strict also fails checks this run could not make (no display, no interposer) and
 // holds texts to what the interface documents but hosts tolerate (parameter texts beyond
 // 8 characters). Checks of what a plug-in does not have (an editor, chunks) are "n/a".
@@ -60,7 +63,7 @@ struct Tally {
     int passed = 0, failed = 0, skipped = 0, notApplicable = 0;
 };
 
-Tally validateLibrary(const std::string& self, const std::string& library, bool strict) {
+Tally validateLibrary(const std::string& self, const std::string& library, bool strict, bool inProcess) {
     std::printf("== %s\n", library.c_str());
     Tally tally;
     int group = 0;
@@ -71,7 +74,7 @@ Tally validateLibrary(const std::string& self, const std::string& library, bool 
         }
         std::vector<std::string> args = {"--check", library, check.name};
         if (strict) args.push_back("--strict");
-        const Outcome o = outcomeOf(validate::runChild(self, args));
+        const Outcome o = inProcess ? check.run(library) : outcomeOf(validate::runChild(self, args));
         const bool failed = o.kind == Outcome::Fail || (strict && o.kind == Outcome::Skip);
         const char* word = failed                             ? (o.kind == Outcome::Skip ? "FAIL (not run)" : "FAIL")
                            : o.kind == Outcome::Skip          ? "skip"
@@ -97,7 +100,7 @@ Tally validateLibrary(const std::string& self, const std::string& library, bool 
 
 int main(int argc, char** argv) {
     std::vector<std::string> libraries;
-    bool strict = false;
+    bool strict = false, inProcess = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--check" && i + 2 < argc) {
@@ -107,6 +110,8 @@ int main(int argc, char** argv) {
         }
         if (arg == "--strict")
             strict = true;
+        else if (arg == "--in-process")
+            inProcess = true;
         else if (arg == "--list") {
             for (const auto& c : validate::allChecks()) std::printf("%d %s\n", c.group, c.name);
             return 0;
@@ -118,14 +123,15 @@ int main(int argc, char** argv) {
         }
     }
     if (libraries.empty()) {
-        std::fprintf(stderr, "usage: validate LIB... [--strict]\n");
+        std::fprintf(stderr, "usage: validate LIB... [--strict] [--in-process]\n");
         return 2;
     }
     validate::setLibraryList(libraries);
+    validate::options().strict = strict;
     const std::string self = validate::selfPath(argv[0]);
     Tally total;
     for (const auto& library : libraries) {
-        const Tally t = validateLibrary(self, library, strict);
+        const Tally t = validateLibrary(self, library, strict, inProcess);
         total.passed += t.passed;
         total.failed += t.failed;
         total.skipped += t.skipped;

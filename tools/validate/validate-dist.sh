@@ -10,7 +10,10 @@ shift
 case "$platform" in
   linux-x86_64) program=(build/linux-x86_64/bin/validate); suffix=so ;;
   win64) program=(cmake/wine-run.sh 64 build/win64/bin/validate.exe); suffix=dll ;;
-  win32) program=(cmake/wine-run.sh 32 build/win32/bin/validate.exe); suffix=dll ;;
+  # Under user-mode emulation every program start costs minutes: one process for all checks.
+  win32) program=(cmake/wine-run.sh 32 build/win32/bin/validate.exe)
+    [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ] && program+=(--in-process)
+    suffix=dll ;;
   *) echo "usage: $0 linux-x86_64|win32|win64 [--strict]" >&2; exit 2 ;;
 esac
 libraries=(dist/"$platform"/*."$suffix")
