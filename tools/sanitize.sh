@@ -69,8 +69,9 @@ case "$mode" in
     "$build"/tests/validate/thread_storm_tests --gtest_color=no
     tally $?
     for lib in "$build"/dist/linux-x86_64/*.so "$build"/dist/linux-x86_64/test-only/{halvane_plain,orva_decoder}.so; do
-      "$build"/bin/validate --check "$lib" "audio while another thread storms parameters, programs, chunks" |
-        tee /dev/stderr | grep -q '^@@result PASS'
+      out=$("$build"/bin/validate --check "$lib" "audio while another thread storms parameters, programs, chunks" 2>&1)
+      echo "$lib:$out"
+      grep -q '^@@result PASS' <<<"$out"
       tally $?
     done
     ;;
