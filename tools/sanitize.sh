@@ -2,9 +2,10 @@
 # Sanitizer and fuzzing builds of the Linux tree, with clang, each in its own build folder
 # (build/sanitize-<mode>, libraries under build/sanitize-<mode>/dist so dist/ keeps only the
 # deliverables):
-#   tools/sanitize.sh asan         AddressSanitizer + UndefinedBehaviorSanitizer, the plug-in,
+#   tools/sanitize.sh asan         AddressSanitizer + UndefinedBehaviorSanitizer: the plug-in,
 #                                  host-layer and validator tests (the editor toolkit's own
-#                                  tests are left to the plain build to keep CI short)
+#                                  tests are left to the plain build to keep CI short), then
+#                                  the validator on every plug-in
 #   tools/sanitize.sh tsan         ThreadSanitizer, the thread storm test and the validator's
 #                                  thread check on every plug-in
 #   tools/sanitize.sh fuzz [SECS]  libFuzzer targets, each for SECS seconds (default 30) from
@@ -55,11 +56,20 @@ case "$mode" in
     xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir "$build" --output-on-failure --timeout 900 \
       -R "^($(IFS='|'; echo "${tests[*]}"))\$" 2>&1 | tee "$log"
     line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1)
-    rm -f "$log"
     if [ -z "$line" ]; then failed=1; else
       failed=$(sed -E 's/.* ([0-9]+) tests? failed.*/\1/' <<<"$line")
       passed=$(( $(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$line") - failed ))
     fi
+    # The validator's checks (bad chunks, dispatcher fuzz, odd buffers) on every plug-in
+    # built with the sanitizers: any report ends that check as a failure.
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$build"/bin/validate "$build"/dist/linux-x86_64/*.so \
+      "$build"/dist/linux-x86_64/test-only/{halvane_plain,orva_decoder}.so | tee "$log"
+    line=$(grep -E '^validate: [0-9]+ passed, [0-9]+ failed' "$log" | tail -1)
+    if [ -z "$line" ]; then failed=$((failed + 1)); else
+      passed=$((passed + $(sed -E 's/^validate: ([0-9]+) passed.*/\1/' <<<"$line")))
+      failed=$((failed + $(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")))
+    fi
+    rm -f "$log"
     ;;
   tsan)
     targets=(--target thread_storm_tests validate orva_field orva_zoom orva_panner_effect orva_panner_master
