@@ -75,10 +75,17 @@ ChildResult runChild(const std::string& program, const std::vector<std::string>&
 #if defined(_WIN32)
     // cmd.exe strips one pair of quotes around the whole line.
     command = "\"" + command + "\"";
-    std::FILE* pipe = _popen(command.c_str(), "rb");
-#else
-    std::FILE* pipe = popen(command.c_str(), "r");
 #endif
+    // Starting a program can fail for a moment on a loaded machine (seen under Wine).
+    std::FILE* pipe = nullptr;
+    for (int attempt = 0; attempt < 5 && !pipe; ++attempt) {
+        if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(200 * attempt));
+#if defined(_WIN32)
+        pipe = _popen(command.c_str(), "rb");
+#else
+        pipe = popen(command.c_str(), "r");
+#endif
+    }
     ChildResult result;
     if (!pipe) {
         result.how = "could not start the check";
