@@ -161,6 +161,35 @@ Outcome accumulatingAddsTheReplacingOutput(const std::string& lib) {
     return pass();
 }
 
+// Hosts call back into the plug-in from inside its callbacks: a parameter read inside the
+// automation callback, editor idle inside the display update.
+Outcome reentrantHostCallbacks(const std::string& lib) {
+    Plugin p(lib);
+    if (!p.ready()) return fail(p.error());
+    int reentered = 0;
+    p.host.onCall = [&](const testhost::HostCall& call) {
+        if (call.opcode == audioMasterAutomate) {
+            p.host.getParameter(call.index);
+            ++reentered;
+        } else if (call.opcode == audioMasterUpdateDisplay) {
+            p.host.dispatch(effEditIdle);
+            char text[256];
+            p.host.dispatch(effGetProgramName, 0, 0, text);
+            ++reentered;
+        }
+    };
+    Noise noise, values(47, 0.5f);
+    for (int b = 0; b < 64; ++b) {
+        for (std::int32_t i = 0; i < p.effect->numParams; ++i) p.host.setParameter(i, values() + 0.5f);
+        if (p.effect->numPrograms > 1) p.host.dispatch(effSetProgram, 0, b % p.effect->numPrograms);
+        p.fillInputs(256, noise);
+        p.processReplacing(256);
+        if (!p.outputsFinite(256)) return fail("non-finite output");
+    }
+    p.host.onCall = nullptr;
+    return pass(std::to_string(reentered) + " calls back from inside callbacks");
+}
+
 Outcome noInputArray(const std::string& lib) {
     Plugin p(lib);
     if (!p.ready()) return fail(p.error());
@@ -179,6 +208,7 @@ void addBufferChecks(std::vector<Check>& checks) {
     checks.push_back({2, "in-place, separate and unaligned buffers alike", bufferLayoutsSoundAlike});
     checks.push_back({2, "a block split anywhere equals one block", splitBlocksEqualOneBlock});
     checks.push_back({2, "process adds what processReplacing writes", accumulatingAddsTheReplacingOutput});
+    checks.push_back({2, "calls back into the plug-in from inside host callbacks", reentrantHostCallbacks});
     checks.push_back({2, "null input array for a plug-in without inputs", noInputArray});
 }
 
