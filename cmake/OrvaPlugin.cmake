@@ -49,7 +49,8 @@ function(orva_add_plugin name)
     target_link_options(${name} PRIVATE
       "-Wl,--version-script=${ORVA_EXPORTS_MAP}"
       -static-libstdc++ -static-libgcc
-      -Wl,--no-undefined)
+      # A ThreadSanitizer build leaves the runtime's symbols to the program that loads it.
+      $<$<NOT:$<BOOL:${ORVA_SANITIZER_RUNTIME_IN_HOST}>>:-Wl,--no-undefined>)
     set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS "${ORVA_EXPORTS_MAP}")
   endif()
 endfunction()

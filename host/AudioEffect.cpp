@@ -137,7 +137,8 @@ void AudioEffect::open() {}
 void AudioEffect::close() {}
 std::int32_t AudioEffect::getProgram() { return curProgram; }
 void AudioEffect::setProgram(std::int32_t program) { curProgram = program; }
-void AudioEffect::setProgramName(char* name) { *name = 0; }
+// The host's text is input only (it may be read-only); a plug-in without names ignores it.
+void AudioEffect::setProgramName(char*) {}
 void AudioEffect::getProgramName(char* name) { *name = 0; }
 void AudioEffect::getParameterLabel(std::int32_t, char* label) { *label = 0; }
 void AudioEffect::getParameterDisplay(std::int32_t, char* text) { *text = 0; }

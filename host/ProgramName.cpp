@@ -15,7 +15,7 @@ void storeProgramName(char* field, std::size_t fieldSize, const char* text) {
 
 void reportProgramName(const char* storedName, std::int32_t programIndex, char* text) {
     if (std::strcmp(storedName, "Init") == 0)
-        std::sprintf(text, "%s %d", storedName, static_cast<int>(programIndex + 1));
+        std::snprintf(text, kHostProgramNameSize, "%s %d", storedName, static_cast<int>(programIndex + 1));
     else
-        std::strcpy(text, storedName);
+        storeProgramName(text, kHostProgramNameSize, storedName);
 }

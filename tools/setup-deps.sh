@@ -9,6 +9,7 @@ packages=(
   wine wine64 wine32:i386 qemu-user-static xvfb xauth x11-utils
   libsndfile1-dev libfreetype-dev fonts-liberation2 python3-cairo libx11-dev libxext-dev libxtst-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-dev
   ardour iem-plugin-suite-vst
 )
 

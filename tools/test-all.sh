@@ -55,6 +55,43 @@ line=$(tail -1 "$hostlog")
 record hosts "$(sed -E 's/.*: ([0-9]+) passed.*/\1/' <<<"$line")" "$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")"
 rm -f "$hostlog"
 
+# The validator on every deliverable of each platform: one summary line per platform.
+for platform in linux-x86_64 win64 win32; do
+  if [ "$platform" = win32 ] && [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ] && [ "${ORVA_EMULATE_WIN32:-0}" != 1 ]; then
+    summary+=("validate $platform: not run here (no 32-bit support in this kernel)")
+    continue
+  fi
+  echo "== validate $platform"
+  vlog=$(mktemp)
+  tools/validate/validate-dist.sh "$platform" 2>&1 | tee "$vlog"
+  line=$(grep -E '^validate: [0-9]+ passed, [0-9]+ failed' "$vlog" | tail -1)
+  if [ -z "$line" ]; then
+    record "validate $platform" 0 1
+  else
+    record "validate $platform" "$(sed -E 's/^validate: ([0-9]+) passed.*/\1/' <<<"$line")" \
+      "$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")"
+  fi
+  rm -f "$vlog"
+done
+
+# Sanitizer builds of the Linux tests and the fuzzers, 30 s each (tools/sanitize.sh);
+# ORVA_SKIP_SANITIZERS=1 leaves them out.
+if [ "${ORVA_SKIP_SANITIZERS:-0}" != 1 ]; then
+  for mode in asan tsan fuzz; do
+    echo "== sanitize $mode"
+    slog=$(mktemp)
+    tools/sanitize.sh "$mode" 2>&1 | tee "$slog"
+    line=$(grep -E '^sanitize [a-z]+: [0-9]+ passed, [0-9]+ failed' "$slog" | tail -1)
+    if [ -z "$line" ]; then
+      record "sanitize $mode" 0 1
+    else
+      record "sanitize $mode" "$(sed -E 's/.*: ([0-9]+) passed.*/\1/' <<<"$line")" \
+        "$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")"
+    fi
+    rm -f "$slog"
+  done
+fi
+
 echo
 echo "== summary"
 for s in "${summary[@]}"; do echo "$s"; done

@@ -4,12 +4,14 @@
 // display texts, what a parameter change recomputes, and the processing.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 
 #include "AudioEffectX.h"
 #include "PluginEditor.h"
 #include "ProgramName.h"
+#include "RelaxedFloat.h"
 
 namespace bformat {
 
@@ -23,7 +25,7 @@ struct SoundFieldProgram {
 
 template <std::int32_t NumParams>
 class SoundFieldPlugin : public AudioEffectX {
-public:
+   public:
     static constexpr std::int32_t kNumPrograms = 32;
     static constexpr std::int32_t kNumParams = NumParams;
     using Program = SoundFieldProgram<NumParams>;
@@ -34,13 +36,13 @@ public:
                      const char* const* labels)
         : AudioEffectX(audioMaster, kNumPrograms, NumParams), names_(names), labels_(labels) {
         for (auto& program : programs_) program = initial;
-        for (std::int32_t i = 0; i < NumParams; ++i) values_[i] = initial.values[i];
+        for (std::int32_t i = 0; i < NumParams; ++i) relaxedStore(values_[i], initial.values[i]);
         setNumInputs(4);
         setNumOutputs(4);
         canProcessReplacing(true);
     }
 
-    float getParameter(std::int32_t index) override { return isParam(index) ? values_[index] : 0.0f; }
+    float getParameter(std::int32_t index) override { return isParam(index) ? liveValue(index) : 0.0f; }
 
     void getParameterName(std::int32_t index, char* text) override {
         if (isParam(index)) std::strcpy(text, names_[index]);
@@ -71,22 +73,25 @@ public:
 
     std::int32_t getPlugCategory() override { return kPlugSurroundFx; }
 
-protected:
+   protected:
     static bool isParam(std::int32_t index) { return index >= 0 && index < NumParams; }
 
     // The first half of every setParameter: stores a known index in the live value and
     // the current program, then marks an attached editor for refresh.
     void storeParameter(std::int32_t index, float value) {
         if (isParam(index)) {
-            values_[index] = value;
+            relaxedStore(values_[index], value);
             programs_[curProgram].values[index] = value;
         }
         if (editor) editor->markForRefresh();
     }
 
-    float values_[NumParams];
+    float liveValue(std::int32_t index) const { return relaxedLoad(values_[index]); }
 
-private:
+    // Written by the host's threads, read by the audio thread at block start.
+    std::atomic<float> values_[NumParams];
+
+   private:
     const char* const* names_;
     const char* const* labels_;
     Program programs_[kNumPrograms];

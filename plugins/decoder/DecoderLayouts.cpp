@@ -3,6 +3,13 @@
 #include <algorithm>
 #include <atomic>
 
+
+// Clang (the sanitizer and fuzzing builds) takes no vector-width preference here.
+#if defined(__clang__)
+#define ORVA_TARGET_AVX512 __attribute__((target("avx512f")))
+#else
+#define ORVA_TARGET_AVX512 __attribute__((target("avx512f", "prefer-vector-width=512")))
+#endif
 namespace decoder {
 
 namespace {
@@ -200,7 +207,7 @@ __attribute__((target("avx2"))) void decodeAvx2(Layout layout, const float* cons
     decodeBody(layout, inputs, outputs, offset, frames, accumulate);
 }
 
-__attribute__((target("avx512f", "prefer-vector-width=512"))) void decodeAvx512(Layout layout,
+ORVA_TARGET_AVX512 void decodeAvx512(Layout layout,
                                                                                 const float* const* inputs,
                                                                                 float* const* outputs,
                                                                                 std::int32_t offset,

@@ -59,9 +59,9 @@ void DecoderPlugin::setProgramName(char* name) {
 void DecoderPlugin::getProgramName(char* name) {
     const char* stored = programs[curProgram].name;
     if (std::strcmp(stored, kNumberedProgramName) == 0)
-        std::snprintf(name, DecoderProgram::kNameSize, "%s %d", stored, static_cast<int>(curProgram + 1));
+        std::snprintf(name, kHostProgramNameSize, "%s %d", stored, static_cast<int>(curProgram + 1));
     else
-        std::strcpy(name, stored);
+        storeProgramName(name, kHostProgramNameSize, stored);
 }
 
 bool DecoderPlugin::getVendorString(char* text) {

@@ -25,7 +25,7 @@ public:
     void processReplacing(float** inputs, float** outputs, std::int32_t sampleFrames) override;
 
 private:
-    double angleRad_[3] = {};
-    int orderIndex_ = 0;
+    void setBlockTargets();
+
     FieldRotator rotator_;
 };

@@ -37,6 +37,7 @@ void twoDecimals(float value, char* text) {
 }  // namespace
 
 Qel_Filter::Qel_Filter(audioMasterCallback audioMaster) : AudioEffectX(audioMaster, kNumPrograms, kNumParams) {
+    stageSampleRateHz.store(sampleRate, std::memory_order_relaxed);
     stage1.configure(0.0f, 0.0f, sampleRate);
     stage2.configure(0.0f, 0.0f, sampleRate);
     setProgram(0);
@@ -146,6 +147,11 @@ void Qel_Filter::suspend() {
     stage2.reset();
 }
 
+void Qel_Filter::setSampleRate(float rate) {
+    AudioEffectX::setSampleRate(rate);
+    stageSampleRateHz.store(sampleRate, std::memory_order_relaxed);
+}
+
 void Qel_Filter::process(float** inputs, float** outputs, std::int32_t sampleFrames) {
     run<true>(inputs, outputs, sampleFrames);
 }
@@ -158,8 +164,9 @@ template <bool accumulate>
 void Qel_Filter::run(float** inputs, float** outputs, std::int32_t sampleFrames) {
     if (!inputs || !outputs) return;
     const float cutoff = load(cutoffHz), q = load(resonance);
-    stage1.configure(cutoff, q, sampleRate);
-    stage2.configure(cutoff, q, sampleRate);
+    const float rate = load(stageSampleRateHz);
+    stage1.configure(cutoff, q, rate);
+    stage2.configure(cutoff, q, rate);
     const float* in = inputs[0];
     float* out1 = outputs[0];
     float* out2 = outputs[1];

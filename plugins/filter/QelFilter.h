@@ -9,6 +9,7 @@
 #include "AudioEffectX.h"
 #include "QelFilterProgram.h"
 #include "QelFilterStage.h"
+#include "RelaxedFloat.h"
 
 class Qel_Filter : public AudioEffectX {
 public:
@@ -37,6 +38,8 @@ public:
     // The peak since the last call; clears it.
     float getVu() override;
     void suspend() override;
+    // Also keeps the rate for the audio thread, which hosts may change while it runs.
+    void setSampleRate(float rate) override;
 
     // [audio-thread] Cutoff, resonance and sample rate reach the stages at block start;
     // type, gains and slope are read for every sample.
@@ -65,4 +68,5 @@ private:
     std::atomic<float> outputGain{0.0f};
     std::atomic<float> slope{0.0f};
     std::atomic<float> peak{0.0f};
+    std::atomic<float> stageSampleRateHz{0.0f};
 };

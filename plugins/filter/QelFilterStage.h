@@ -15,10 +15,13 @@ public:
 
     // [audio-thread, block start] The frequency coefficient 2 sin(pi cutoff / rate) is
     // recomputed only when the cutoff or the sample rate changed; it is the same value a
-    // per-sample computation gives.
+    // per-sample computation gives. Settings under which the loop would grow without bound
+    // (a cutoff near half a low sample rate, resonance outside 0 to 1, a negative or NaN
+    // coefficient) are held at the nearest stable value.
     void configure(float cutoffHz, float resonance, float sampleRateHz);
 
     void tick(float input) override;
+    // Clears the state; also done after any tick that left a non-finite value in it.
     void reset() override;
 
     float low() const { return low_; }
@@ -35,7 +38,8 @@ private:
     float lastInput_ = 0.0f;
 
     // Derived from the three settings above.
-    float frequency_ = 0.0f;  // f
+    float plainFrequency_ = 0.0f;  // 2 sin(pi cutoff / rate)
+    float frequency_ = 0.0f;       // f, held within the stable range
     float damping_ = 2.025f;  // q
     float inputGain_ = 1.0f;  // g
 };

@@ -22,6 +22,11 @@ PanPlugin::PanPlugin(audioMasterCallback audioMaster, PanVariant variant)
                    variant == PanVariant::Master ? kPanMasterParamCount : kPanEffectParamCount),
       variant_(variant),
       nameSize_(variant == PanVariant::Master ? kPanMasterNameSize : kPanEffectNameSize) {
+    PanValues initial;
+    for (std::int32_t m = 0; m < kPanMasterParamCount; ++m) {
+        const float* slot = panValueSlot(initial, m);
+        relaxedStore(live_[m], slot ? *slot : 0.0f);
+    }
     setProgram(0);
     setNumInputs(2);
     setNumOutputs(4);
@@ -38,21 +43,28 @@ std::int32_t PanPlugin::masterIndexOf(std::int32_t index) const {
 void PanPlugin::setParameter(std::int32_t index, float value) {
     const std::int32_t m = masterIndexOf(index);
     if (m >= 0) {
-        if (float* live = panValueSlot(values_, m)) {
-            *live = value;
-            *panValueSlot(programs_[curProgram].values, m) = value;
+        if (float* stored = panValueSlot(programs_[curProgram].values, m)) {
+            relaxedStore(live_[m], value);
+            *stored = value;
         }
     }
     if (editor) editor->markForRefresh();
-    updateDerivedAngles();
 }
 
-float PanPlugin::getParameter(std::int32_t index) {
-    const std::int32_t m = masterIndexOf(index);
-    if (m < 0) return 0.0f;
-    const float* live = panValueSlot(values_, m);
-    return live ? *live : 0.0f;
+// The live value of a stored parameter; 0 for the pan angle and unknown indices.
+float PanPlugin::liveValue(std::int32_t masterIndex) const {
+    if (masterIndex < 0 || masterIndex >= kPanMasterParamCount || masterIndex == kPanAngle) return 0.0f;
+    return relaxedLoad(live_[masterIndex]);
 }
+
+PanValues PanPlugin::liveSnapshot() const {
+    PanValues v;
+    for (std::int32_t m = 0; m < kPanMasterParamCount; ++m)
+        if (float* slot = panValueSlot(v, m)) *slot = relaxedLoad(live_[m]);
+    return v;
+}
+
+float PanPlugin::getParameter(std::int32_t index) { return liveValue(masterIndexOf(index)); }
 
 void PanPlugin::getParameterName(std::int32_t index, char* text) {
     const std::int32_t m = masterIndexOf(index);
@@ -69,8 +81,7 @@ void PanPlugin::getParameterLabel(std::int32_t index, char* text) {
 void PanPlugin::getParameterDisplay(std::int32_t index, char* text) {
     const std::int32_t m = masterIndexOf(index);
     if (m < 0) return;
-    const float* live = panValueSlot(values_, m);
-    const float v = live ? *live : 0.0f;
+    const float v = liveValue(m);
     switch (panParamInfo(m).display) {
         case PanDisplay::Value: float2string(v, text); break;
         case PanDisplay::PanMode: long2string(bformat::selectorIndex(v), text); break;
@@ -112,42 +123,41 @@ bool PanPlugin::getVendorString(char* text) {
 
 std::int32_t PanPlugin::getPlugCategory() { return isMaster() ? kPlugCategSpacializer : kPlugCategEffect; }
 
-double PanPlugin::currentPanAngle() const { return pangains::panAngle(values_.lrPan, values_.fbPan); }
+double PanPlugin::currentPanAngle() const { return pangains::panAngle(liveValue(kLrPan), liveValue(kFbPan)); }
 
-void PanPlugin::updateDerivedAngles() {
-    leftAzimuthRad_ = -static_cast<double>(values_.left.az) * kTwoPi;
-    leftElevationRad_ = (static_cast<double>(values_.left.el) - 0.5) * kPi;
-    rightAzimuthRad_ = -static_cast<double>(values_.right.az) * kTwoPi;
-    rightElevationRad_ = (static_cast<double>(values_.right.el) - 0.5) * kPi;
+// The Centre is raised for this block only: the audio thread never writes a parameter.
+double PanPlugin::sourceDistanceGain(const PanSourceValues& source, double exponent) const {
+    float centre = source.centre;
+    if (centre < pangains::kSmallestCentre) centre = static_cast<float>(pangains::kSmallestCentre);
+    return pangains::distanceGain(source.dist, centre, source.dfact, exponent);
 }
 
-double PanPlugin::sourceDistanceGain(PanSourceValues& source, double exponent) {
-    if (source.centre < pangains::kSmallestCentre) source.centre = static_cast<float>(pangains::kSmallestCentre);
-    return pangains::distanceGain(source.dist, source.centre, source.dfact, exponent);
-}
-
-double PanPlugin::leftDistanceGain(double exponent) { return sourceDistanceGain(values_.left, exponent); }
-double PanPlugin::rightDistanceGain(double exponent) { return sourceDistanceGain(values_.right, exponent); }
+double PanPlugin::leftDistanceGain(double exponent) { return sourceDistanceGain(blockValues_.left, exponent); }
+double PanPlugin::rightDistanceGain(double exponent) { return sourceDistanceGain(blockValues_.right, exponent); }
 double PanPlugin::volumeGain(double vol) { return pangains::volumeGain(vol); }
 
 void PanPlugin::prepareBlock() {
     using pangains::SourceWork;
+    blockValues_ = liveSnapshot();
+    const PanValues& values = blockValues_;
     // Working values in double; a centre below the smallest radius is raised here only.
     auto work = [this](const PanSourceValues& s, double azimuthRad, double elevationRad) {
         const double centre = std::max<double>(s.centre, pangains::kSmallestCentre);
         return SourceWork{azimuthRad, elevationRad, s.dist, centre, volumeGain(s.vol), s.zero, s.first};
     };
-    SourceWork left = work(values_.left, leftAzimuthRad_, leftElevationRad_);
-    SourceWork right = work(values_.right, rightAzimuthRad_, rightElevationRad_);
+    SourceWork left = work(values.left, -static_cast<double>(values.left.az) * kTwoPi,
+                           (static_cast<double>(values.left.el) - 0.5) * kPi);
+    SourceWork right = work(values.right, -static_cast<double>(values.right.az) * kTwoPi,
+                            (static_cast<double>(values.right.el) - 0.5) * kPi);
 
     int mode = 0;
-    pangains::PanPoint point{values_.lrPan, values_.fbPan, 0.0, 0.0};
+    pangains::PanPoint point{values.lrPan, values.fbPan, 0.0, 0.0};
     if (isMaster()) {
-        point.angleRad = currentPanAngle();
+        point.angleRad = pangains::panAngle(values.lrPan, values.fbPan);
         if (point.angleRad != lastPanAngleRad_) updateDisplay();
         lastPanAngleRad_ = point.angleRad;
         point.distance = pangains::panDistance(point.lrPan, point.fbPan);
-        mode = bformat::selectorIndex(values_.mirrorType);
+        mode = bformat::selectorIndex(values.mirrorType);
     }
     pangains::Direction leftDir, rightDir;
     pangains::applyPanMode(mode, point, left, right, leftDir, rightDir);
@@ -156,8 +166,7 @@ void PanPlugin::prepareBlock() {
     double rightTargets[PanEncoder::kChannels];
     const double k = pangains::kDistanceExponent;
     pangains::sourceTargets(left, leftDir, pangains::inNearField(left) ? 0.0 : leftDistanceGain(k), leftTargets);
-    pangains::sourceTargets(right, rightDir, pangains::inNearField(right) ? 0.0 : rightDistanceGain(k),
-                            rightTargets);
+    pangains::sourceTargets(right, rightDir, pangains::inNearField(right) ? 0.0 : rightDistanceGain(k), rightTargets);
     encoder_.setTargets(leftTargets, rightTargets);
 }
 

@@ -6,17 +6,19 @@
 // and passing setParameter on to it) without touching the signal path.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "AudioEffectX.h"
 #include "PanEncoder.h"
 #include "PanParameters.h"
 #include "PanProgram.h"
+#include "RelaxedFloat.h"
 
 enum class PanVariant { Master, Effect };
 
 class PanPlugin : public AudioEffectX {
-public:
+   public:
     static constexpr std::int32_t kNumPrograms = 32;
 
     PanPlugin(audioMasterCallback audioMaster, PanVariant variant);
@@ -39,31 +41,32 @@ public:
     void process(float** inputs, float** outputs, std::int32_t sampleFrames) override;
     void processReplacing(float** inputs, float** outputs, std::int32_t sampleFrames) override;
 
-    // Called once per block. The distance gains raise a live Centre below 0.001 to 0.001.
+    // Called once per block. The distance gains take a Centre below 0.001 as 0.001 for the
+    // block; the parameter keeps its value.
     virtual double leftDistanceGain(double exponent);
     virtual double rightDistanceGain(double exponent);
     virtual double volumeGain(double vol);
 
     bool isMaster() const { return variant_ == PanVariant::Master; }
 
-protected:
+   protected:
     // Master index of a host index, or −1 outside the variant's table.
     std::int32_t masterIndexOf(std::int32_t index) const;
     double currentPanAngle() const;
 
-private:
-    double sourceDistanceGain(PanSourceValues& source, double exponent);
-    void updateDerivedAngles();
+   private:
+    double sourceDistanceGain(const PanSourceValues& source, double exponent) const;
+    float liveValue(std::int32_t masterIndex) const;
+    PanValues liveSnapshot() const;
     void prepareBlock();
 
     const PanVariant variant_;
     const std::size_t nameSize_;
     PanProgram programs_[kNumPrograms];
-    PanValues values_;
-    double leftAzimuthRad_ = 0.0;
-    double leftElevationRad_ = 0.0;
-    double rightAzimuthRad_ = 0.0;
-    double rightElevationRad_ = 0.0;
+    // The live values by master index, written by the host's threads; the audio thread
+    // copies them once per block into blockValues_ and works from that copy only.
+    std::atomic<float> live_[kPanMasterParamCount];
+    PanValues blockValues_;
     double lastPanAngleRad_ = 0.0;
     PanEncoder encoder_;
 };

@@ -44,7 +44,7 @@ RigDecoderPlugin::RigDecoderPlugin(audioMasterCallback audioMaster)
 
 void RigDecoderPlugin::setParameter(std::int32_t index, float value) {
     if (isParameter(index)) {
-        programs[curProgram].values[index] = value;
+        relaxedStore(programs[curProgram].values[index], value);
         values[index].store(value, std::memory_order_relaxed);
         if (index == kSpeakerTest && value == 0.0f) restartTest.store(true, std::memory_order_relaxed);
     }
@@ -75,8 +75,10 @@ void RigDecoderPlugin::getParameterDisplay(std::int32_t index, char* text) {
 
 void RigDecoderPlugin::setProgram(std::int32_t program) {
     if (program < 0 || program >= kNumPrograms) return;
-    curProgram = program;
-    for (std::int32_t i = 0; i < kNumParams; ++i) setParameter(i, programs[program].values[i]);
+    // The audio thread reads curProgram when the test switches itself off; the one program
+    // never changes it, so it is written only when it does change.
+    if (curProgram != program) curProgram = program;
+    for (std::int32_t i = 0; i < kNumParams; ++i) setParameter(i, relaxedLoad(programs[program].values[i]));
 }
 
 void RigDecoderPlugin::setProgramName(char* name) {
@@ -101,9 +103,9 @@ std::int32_t RigDecoderPlugin::getChunk(void** data, bool) {
     return kChunkSize;
 }
 
-// Restores the rig, blend, volume and first-order values only; the program record, the test
-// parameters and the editor are left alone. Data too short to hold the four values is
-// ignored.
+// Restores the rig, blend, volume and first-order values, in the current values and the
+// current program (so that selecting that program again keeps them); the test parameters
+// and the editor are left alone. Data too short to hold the four values is ignored.
 std::int32_t RigDecoderPlugin::setChunk(void* data, std::int32_t byteSize, bool) {
     if (!data || byteSize < 16) return 0;
     const auto* bytes = static_cast<const unsigned char*>(data);
@@ -111,6 +113,7 @@ std::int32_t RigDecoderPlugin::setChunk(void* data, std::int32_t byteSize, bool)
         float v;
         std::memcpy(&v, bytes + 4 * i, sizeof v);
         values[i].store(v, std::memory_order_relaxed);
+        relaxedStore(programs[curProgram].values[i], v);
     }
     return kChunkSize;
 }

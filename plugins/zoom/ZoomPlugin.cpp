@@ -15,30 +15,29 @@ ZoomPlugin::ZoomPlugin(audioMasterCallback audioMaster)
     setUniqueID(fourCharCode('O', 'V', 'z', 's'));
 }
 
-void ZoomPlugin::setParameter(std::int32_t index, float value) {
-    storeParameter(index, value);
-    azimuthRad_ = values_[kAzimuth] * kTwoPi;
-    elevationRad_ = (values_[kElevation] - 0.25) * kTwoPi;
-    zoomTarget_ = (0.5 - values_[kZoom]) * 2.0;
-}
+void ZoomPlugin::setParameter(std::int32_t index, float value) { storeParameter(index, value); }
+
+double ZoomPlugin::azimuthRad() const { return liveValue(kAzimuth) * kTwoPi; }
+double ZoomPlugin::elevationRad() const { return (liveValue(kElevation) - 0.25) * kTwoPi; }
+double ZoomPlugin::zoomTarget() const { return (0.5 - liveValue(kZoom)) * 2.0; }
 
 void ZoomPlugin::getParameterDisplay(std::int32_t index, char* text) {
     double shown = 0.0;
     switch (index) {
-        case kAzimuth: shown = azimuthRad_ * kDegreesPerRadian; break;
-        case kElevation: shown = elevationRad_ * kDegreesPerRadian; break;
-        case kZoom: shown = -zoomTarget_; break;
+        case kAzimuth: shown = azimuthRad() * kDegreesPerRadian; break;
+        case kElevation: shown = elevationRad() * kDegreesPerRadian; break;
+        case kZoom: shown = -zoomTarget(); break;
         default: return;
     }
     float2string(static_cast<float>(shown), text);
 }
 
 void ZoomPlugin::process(float** inputs, float** outputs, std::int32_t sampleFrames) {
-    transform_.setTargets(azimuthRad_, elevationRad_, zoomTarget_);
+    transform_.setTargets(azimuthRad(), elevationRad(), zoomTarget());
     if (sampleFrames > 0 && inputs && outputs) transform_.processAccumulating(inputs, outputs, sampleFrames);
 }
 
 void ZoomPlugin::processReplacing(float** inputs, float** outputs, std::int32_t sampleFrames) {
-    transform_.setTargets(azimuthRad_, elevationRad_, zoomTarget_);
+    transform_.setTargets(azimuthRad(), elevationRad(), zoomTarget());
     if (sampleFrames > 0 && inputs && outputs) transform_.processReplacing(inputs, outputs, sampleFrames);
 }

@@ -24,8 +24,9 @@ public:
     void processReplacing(float** inputs, float** outputs, std::int32_t sampleFrames) override;
 
 private:
-    double azimuthRad_ = 0.0;
-    double elevationRad_ = 0.0;
-    double zoomTarget_ = 0.0;
+    // Derived from the live values by whichever thread asks, so no derived value is shared.
+    double azimuthRad() const;
+    double elevationRad() const;
+    double zoomTarget() const;
     ZoomTransform transform_;
 };

@@ -90,8 +90,8 @@ TEST(Panner, SettledGainsOfEachSource) {
                 LoadedPlugin p(v.library);
                 ASSERT_TRUE(p.ready());
                 prepare(p, v, leftSource, c.source);
-                const auto out = p.settledOutput(leftSource ? std::vector<float>{1.0f, 0.0f}
-                                                            : std::vector<float>{0.0f, 1.0f});
+                const auto out =
+                    p.settledOutput(leftSource ? std::vector<float>{1.0f, 0.0f} : std::vector<float>{0.0f, 1.0f});
                 expectChannels(out, c.w, c.x, c.y, c.z);
             }
 }
@@ -99,7 +99,7 @@ TEST(Panner, SettledGainsOfEachSource) {
 TEST(Panner, SourcesAddUp) {
     LoadedPlugin p("orva_panner_effect");
     ASSERT_TRUE(p.ready());
-    prepare(p, kVariants[1], true, kGainCases[0].source);  // left on the right
+    prepare(p, kVariants[1], true, kGainCases[0].source);   // left on the right
     prepare(p, kVariants[1], false, kGainCases[1].source);  // right on the left
     expectChannels(p.settledOutput({0.5f, 0.25f}), 0.707 * 0.75, 0.0, -0.5 + 0.25, 0.0);
 }
@@ -122,20 +122,23 @@ TEST(Panner, GlideConvergesByAThousandthPerFrame) {
             EXPECT_NEAR(w[n], 0.707 * (1.0 - remaining), 1e-6) << n;
             EXPECT_NEAR(y[n], -(1.0 - remaining), 1e-6) << n;
         }
-        for (int n : {50, 500, 1500})
-            EXPECT_NEAR((0.707 - w[n + 1]) / (0.707 - w[n]), 0.999, 2e-6) << n;
+        for (int n : {50, 500, 1500}) EXPECT_NEAR((0.707 - w[n + 1]) / (0.707 - w[n]), 0.999, 2e-6) << n;
     }
 }
 
-// The far-field formula raises a live Centre below 0.001 to 0.001; the program keeps its value.
-TEST(Panner, SmallCentreIsRaisedInTheLiveFieldOnly) {
-    LoadedPlugin p("orva_panner_effect");
-    ASSERT_TRUE(p.ready());
-    p.host.setParameter(2, 0.0f);  // Left Centre
-    p.host.setParameter(4, 0.5f);  // Left Dist: far field
-    p.host.runBlock(testhost::ProcessMode::Replacing, {{1.0f}, {0.0f}}, 16);
-    EXPECT_EQ(p.host.getParameter(2), 0.001f);
-    p.host.dispatch(effSetProgram, 0, 1);
-    p.host.dispatch(effSetProgram, 0, 0);
-    EXPECT_EQ(p.host.getParameter(2), 0.0f);
+// The far-field formula takes a Centre below 0.001 as 0.001 within the block; the audio
+// thread writes no parameter, so the host still reads the value it set.
+TEST(Panner, SmallCentreSoundsAsTheSmallestCentreAndKeepsItsValue) {
+    std::vector<float> outputs[2];
+    for (int run = 0; run < 2; ++run) {
+        LoadedPlugin p("orva_panner_effect");
+        ASSERT_TRUE(p.ready());
+        p.host.setParameter(2, run == 0 ? 0.0f : 0.001f);  // Left Centre
+        p.host.setParameter(4, 0.5f);                      // Left Dist: far field
+        const auto block = p.host.runBlock(testhost::ProcessMode::Replacing, {{1.0f}, {0.0f}}, 16);
+        outputs[run] = block.outputs[0];
+        EXPECT_EQ(p.host.getParameter(2), run == 0 ? 0.0f : 0.001f);
+    }
+    EXPECT_EQ(outputs[0], outputs[1]);
+    EXPECT_NE(outputs[0][0], 0.0f);
 }

@@ -1,6 +1,6 @@
 // Programs of the four first-order libraries: each remembers its values and its name,
 // selecting another program restores that one's, "Init" reads with its one-based number,
-// and names are cut to the record's field.
+// and names are cut to the record's field and, when reported, to the host's 24 bytes.
 #include "PluginFixture.h"
 
 using firstorder::LoadedPlugin;
@@ -15,12 +15,12 @@ struct ProgramCase {
     const char* shownDefault;
     const char* shownEdited;
     const char* newName;
-    std::size_t nameLength;  // longest name the record keeps
+    std::size_t nameLength;  // longest name a host reads back
 };
 
 const ProgramCase kCases[] = {
     {"orva_panner_master", 3, {{4, 0.25f}, {0, 0.3f}, {1, 0.9f}, {2, 0.75f}, {17, 0.4f}}, 4, "360.0000", "90.00000",
-     "Ambisonic pan control", 27},
+     "Ambisonic pan control", 23},
     {"orva_panner_effect", 3, {{0, 0.25f}, {13, 0.4f}, {7, 0.5f}}, 0, "360.0000", "90.00000", "Ambisonic pan control",
      23},
     {"orva_field", 3, {{0, 0.2f}, {1, 0.4f}, {2, 0.6f}, {3, 0.8f}}, 3, "      0", "      4", "Ambisonic field control",
@@ -59,7 +59,7 @@ TEST(FirstOrderPrograms, RoundTripsOfValuesAndNames) {
 
         std::string longName(60, 'n');
         host.dispatch(effSetProgramName, 0, 0, longName.data());
-        auto name = host.readText(effGetProgramName, 0, 32);
+        auto name = host.readText(effGetProgramName, 0, 23);  // 24 bytes with the NUL
         EXPECT_EQ(name.text, std::string(c.nameLength, 'n'));
         EXPECT_FALSE(name.overrun);
     }

@@ -100,7 +100,7 @@ TEST_F(RigDecoderTest, ChunkHoldsTheFourDecodingValuesAndTheTextBasic) {
     EXPECT_EQ(again, data);                                   // the same block, reused
 }
 
-TEST_F(RigDecoderTest, SetChunkRestoresDecodingValuesOnly) {
+TEST_F(RigDecoderTest, SetChunkRestoresDecodingValuesOnlyAndKeepsThemInTheProgram) {
     rig.set(8.0f, 0.2f, 0.6f, 1.0f);
     void* data = nullptr;
     host.dispatch(effGetChunk, 1, 0, &data);
@@ -117,8 +117,13 @@ TEST_F(RigDecoderTest, SetChunkRestoresDecodingValuesOnly) {
     EXPECT_EQ(host.getParameter(kFirstOrder), 1.0f);
     EXPECT_EQ(host.getParameter(kSpeakerTest), 0.3f);
     EXPECT_EQ(host.getParameter(kTestLoop), 1.0f);
-    host.dispatch(effSetProgram, 0, 0);  // the program record kept the values set before
-    EXPECT_EQ(host.getParameter(kRig), 2.0f);
+    // A host restoring a project may select the current program after the chunk: the
+    // restored values are in the program record too.
+    host.dispatch(effSetProgram, 0, 0);
+    EXPECT_EQ(host.getParameter(kRig), 8.0f);
+    EXPECT_EQ(host.getParameter(kBlend), 0.2f);
+    EXPECT_EQ(host.getParameter(kVolume), 0.6f);
+    EXPECT_EQ(host.getParameter(kFirstOrder), 1.0f);
 }
 
 TEST_F(RigDecoderTest, ShortOrMissingChunksAreIgnored) {

@@ -72,9 +72,14 @@ public:
     void getParameterDisplay(std::int32_t index, char* text) override {
         if (index == kGain) dB2string(values[kGain], text);
         else if (index == kVu) float2string(values[kVu], text);
-        else if (index == kLevel) long2string(static_cast<std::int32_t>(values[kLevel] * 100.0f), text);
+        else if (index == kLevel) long2string(percent(values[kLevel]), text);
     }
     float getVu() override { return values[kVu]; }
+    // Whole percent of a value; values no int can hold (a host may send any float) show 0.
+    static std::int32_t percent(float value) {
+        const float p = value * 100.0f;
+        return p > -2147483648.0f && p < 2147483648.0f ? static_cast<std::int32_t>(p) : 0;
+    }
     bool getVendorString(char* text) override {
         std::strcpy(text, "Orva Test");
         return true;
