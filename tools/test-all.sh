@@ -8,6 +8,8 @@ tools/setup-deps.sh || exit 1
 tools/build-all.sh || { echo "build failed"; exit 1; }
 
 summary=()
+golden_lines=()
+notes=()
 total_passed=0
 total_failed=0
 
@@ -53,6 +55,15 @@ else
   run_ctest win32 "-LE combined" xvfb-run -a -s "-screen 0 1280x1024x24"
 fi
 
+# The same renders from every platform's build, compared sample by sample with Linux's.
+echo "== golden check"
+goldenlog=$(mktemp)
+build/linux-x86_64/bin/golden_compare build/linux-x86_64/golden \
+  win64=build/win64/golden win32=build/win32/golden | tee "$goldenlog"
+record golden "$(grep -vc FAIL "$goldenlog")" "$(grep -c FAIL "$goldenlog")"
+while IFS= read -r line; do golden_lines+=("$line"); done <"$goldenlog"
+rm -f "$goldenlog"
+
 echo "== host checks"
 hostlog=$(mktemp)
 tools/check-hosts.sh | tee "$hostlog"
@@ -63,5 +74,7 @@ rm -f "$hostlog"
 echo
 echo "== summary"
 for s in "${summary[@]}"; do echo "$s"; done
+for s in "${golden_lines[@]}"; do echo "$s"; done
+for s in "${notes[@]}"; do echo "note: $s"; done
 echo "total: $total_passed passed, $total_failed failed"
 [ "$total_failed" = 0 ]
