@@ -5,7 +5,7 @@
 # first-order decoder is built, the scene is also decoded to the Cube.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/setup-deps.sh
+tools/setup-deps.sh demo
 tools/build-all.sh linux-x86_64 >/dev/null
 
 bin=build/linux-x86_64/bin

@@ -27,6 +27,8 @@ std::int32_t findParameter(testhost::TestHost& host, const std::string& nameOrIn
 std::string trimmed(const std::string& text);
 
 int runInfo(const std::string& library);
+// For a library with an editor: its size from effEditGetRect (render info).
+void printEditorSize(testhost::TestHost& host);
 
 struct RunOptions {
     std::string library, input, output;
@@ -35,6 +37,7 @@ struct RunOptions {
     double rateHz = 0;  // 0: the input file's rate
     int blockFrames = 512;
     bool accumulate = false;
+    bool plainWav = false;  // the plain format block even for more than two channels
 };
 int runRun(const RunOptions& options);
 
