@@ -53,11 +53,15 @@ if grep -qx enabled /proc/sys/fs/binfmt_misc/qemu-i386 2>/dev/null || [ ${#loade
 fi
 
 # The shared-user-data failure happens before the program starts, so one retry is safe.
+# Standard error goes through a file, not a pipe: the wineserver and the session's
+# services a first start launches inherit it and outlive the program, and a reader of a
+# pipe would wait for them.
 errors=$(mktemp)
 trap 'rm -f "$errors"' EXIT
 for attempt in 1 2; do
-  { "${loader[@]}" "$@" 2>&1 1>&3 3>&- | tee "$errors" >&2; } 3>&1
-  status=${PIPESTATUS[0]}
+  "${loader[@]}" "$@" 2>"$errors"
+  status=$?
+  cat "$errors" >&2
   grep -q "failed to map the shared user data" "$errors" || break
   [ "$attempt" = 1 ] && echo "wine-run: the loader could not map the shared user data; retrying once" >&2
 done
