@@ -86,36 +86,55 @@ inline Number squareRoot(Number a) {
     return fastTwoSum(x, correction);
 }
 
-// Sums a series term by term until the terms no longer reach the low part.
-template <typename NextTerm>
-Number sumSeries(Number first, NextTerm next) {
-    Number sum = first;
-    Number term = first;
-    for (int n = 1; n < 60; ++n) {
-        term = next(term, n);
-        sum = add(sum, term);
-        if (std::fabs(term.hi) < std::fabs(sum.hi) * 1e-34) break;
-    }
-    return sum;
-}
-
 constexpr Number kHalfPi = {1.5707963267948965580e+00, 6.1232339957367660359e-17};
 constexpr Number kPi = {3.1415926535897931160e+00, 1.2246467991473532072e-16};
 constexpr Number kLn2 = {6.9314718055994528623e-01, 2.3190468138462996154e-17};
 
-// sin and cos of |r| <= pi/4 by their Taylor series.
-inline Number sineSeries(Number r) {
-    const Number r2 = multiply(r, r);
-    return sumSeries(
-        r, [&](Number term, int n) { return negate(divide(multiply(term, r2), double(2 * n * (2 * n + 1)))); });
+// Series coefficients, computed once when the library loads (never on the audio thread):
+// sine (-1)^n / (2n+1)!, cosine (-1)^n / (2n)!, exponential 1 / n!, odd reciprocals
+// 1 / (2n+1) for the logarithm's and (with alternating signs) the arc tangent's series.
+constexpr int kSeriesTerms = 25;
+struct SeriesTables {
+    Number sine[kSeriesTerms];
+    Number cosine[kSeriesTerms];
+    Number exponential[kSeriesTerms];
+    Number oddReciprocal[kSeriesTerms];
+};
+
+inline SeriesTables makeSeriesTables() {
+    SeriesTables t{};
+    Number factorialReciprocal{1.0, 0.0};  // 1 / k!
+    Number byIndex[2 * kSeriesTerms + 2];
+    byIndex[0] = factorialReciprocal;
+    for (int k = 1; k < 2 * kSeriesTerms + 2; ++k) {
+        factorialReciprocal = divide(factorialReciprocal, double(k));
+        byIndex[k] = factorialReciprocal;
+    }
+    for (int n = 0; n < kSeriesTerms; ++n) {
+        const double sign = (n % 2) ? -1.0 : 1.0;
+        t.sine[n] = multiply(byIndex[2 * n + 1], sign);
+        t.cosine[n] = multiply(byIndex[2 * n], sign);
+        t.exponential[n] = byIndex[n];
+        t.oddReciprocal[n] = divide(Number{1.0, 0.0}, double(2 * n + 1));
+    }
+    return t;
 }
 
-inline Number cosineSeries(Number r) {
-    const Number r2 = multiply(r, r);
-    return sumSeries(Number{1.0, 0.0}, [&](Number term, int n) {
-        return negate(divide(multiply(term, r2), double((2 * n - 1) * 2 * n)));
-    });
+inline const SeriesTables kSeries = makeSeriesTables();
+
+// sum of c[n] x^n for n < count: the small high terms in double, where their rounding
+// is far below the result's last bit, the leading `exactTerms` in double-double.
+inline Number polynomial(const Number* c, int count, int exactTerms, Number x) {
+    double tail = 0.0;
+    for (int n = count - 1; n >= exactTerms; --n) tail = tail * x.hi + c[n].hi;
+    Number sum{tail, 0.0};
+    for (int n = exactTerms - 1; n >= 0; --n) sum = add(multiply(sum, x), c[n]);
+    return sum;
 }
+
+// sin and cos of |r| <= pi/4 (a little more after rounding the quadrant).
+inline Number sineSeries(Number r) { return multiply(polynomial(kSeries.sine, 15, 9, multiply(r, r)), r); }
+inline Number cosineSeries(Number r) { return polynomial(kSeries.cosine, 15, 9, multiply(r, r)); }
 
 // x = quadrant * pi/2 + r with |r| <= pi/4 (about; exact enough for the angles plug-ins use).
 inline Number reduceQuarterTurns(double x, long long& quadrant) {
@@ -133,36 +152,25 @@ inline Number logarithm(double x) {
         m *= 2.0;
         exponent -= 1;
     }
-    // log m = 2 atanh(s) with s = (m - 1) / (m + 1), |s| < 0.172.
+    // log m = 2 atanh(s) with s = (m - 1) / (m + 1), |s| < 0.172: 2 s sum s^2n / (2n+1).
     const Number s = divide(Number{m - 1.0, 0.0}, twoSum(m, 1.0));
-    const Number s2 = multiply(s, s);
-    Number power = s;
-    const Number series = sumSeries(s, [&](Number, int n) {
-        power = multiply(power, s2);
-        return divide(power, double(2 * n + 1));
-    });
+    const Number series = multiply(polynomial(kSeries.oddReciprocal, 23, 11, multiply(s, s)), s);
     return add(multiply(series, 2.0), multiply(kLn2, double(exponent)));
 }
 
 inline Number exponential(Number a) {
     const double k = std::nearbyint(a.hi / kLn2.hi);
-    const Number r = subtract(a, multiply(kLn2, k));
-    const Number e =
-        sumSeries(Number{1.0, 0.0}, [&](Number term, int n) { return divide(multiply(term, r), double(n)); });
+    const Number r = subtract(a, multiply(kLn2, k));  // |r| <= ln 2 / 2
+    const Number e = polynomial(kSeries.exponential, 25, 14, r);
     const int scale = static_cast<int>(k);
     return {std::ldexp(e.hi, scale), std::ldexp(e.lo, scale)};
 }
 
 // atan of 0 <= t <= 1: two argument halvings, atan t = 2 atan(t / (1 + sqrt(1 + t^2))),
-// bring t below tan(pi/16), where the series converges fast.
+// bring t below tan(pi/16); there atan t = t sum (-t^2)^n / (2n+1).
 inline Number arcTangentOfUnitRange(Number t) {
     for (int i = 0; i < 2; ++i) t = divide(t, add(Number{1.0, 0.0}, squareRoot(add(Number{1.0, 0.0}, multiply(t, t)))));
-    const Number t2 = multiply(t, t);
-    Number power = t;
-    const Number series = sumSeries(t, [&](Number, int n) {
-        power = negate(multiply(power, t2));
-        return divide(power, double(2 * n + 1));
-    });
+    const Number series = multiply(polynomial(kSeries.oddReciprocal, 24, 12, negate(multiply(t, t))), t);
     return multiply(series, 4.0);
 }
 
