@@ -37,6 +37,8 @@ function(orva_add_plugin name)
   set(out "${ORVA_DIST_DIR}")
   if(P_TEST_ONLY)
     set(out "${ORVA_DIST_DIR}/test-only")
+  else()
+    orva_install_deliverable(${name})
   endif()
   set_target_properties(${name} PROPERTIES
     PREFIX ""

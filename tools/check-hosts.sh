@@ -48,5 +48,28 @@ for lib in $(find dist -name '*.so' -o -name '*.dll' | sort); do
   else bad "$lib" "Ardour read '$seen', the record says '$want'"; fi
   rm -rf "$cache"
 done
+# The install step as a user runs it: tools/install.sh into a fresh folder copies every
+# Linux deliverable and testtone.wav, no test-only library, and Ardour's scanner accepts
+# each installed library there.
+install_dir=$(mktemp -d)
+if tools/install.sh --prefix "$install_dir" >"$install_dir.log" 2>&1; then
+  want=$(cd dist/linux-x86_64 && ls -- *.so testtone.wav | sort | tr '\n' ' ')
+  got=$(cd "$install_dir" && ls | sort | tr '\n' ' ')
+  if [ "$got" = "$want" ]; then ok "install: $got"; else bad install "installed '$got', expected '$want'"; fi
+  for lib in "$install_dir"/*.so; do
+    cache=$(mktemp -d)
+    if XDG_CACHE_HOME="$cache" LD_LIBRARY_PATH=/usr/lib/ardour7 timeout 60 "$scanner" -f "$lib" >"$cache/log" 2>&1 &&
+      [ -n "$(find "$cache" -name '*.v2i')" ]; then
+      ok "installed $(basename "$lib") (Ardour's scanner)"
+    else
+      bad "installed $(basename "$lib")" "Ardour's scanner rejected it: $(tail -1 "$cache/log")"
+    fi
+    rm -rf "$cache"
+  done
+else
+  bad install "tools/install.sh failed: $(tail -1 "$install_dir.log")"
+fi
+rm -rf "$install_dir" "$install_dir.log"
+
 echo "host checks: $passed passed, $failed failed"
 [ "$failed" = 0 ]

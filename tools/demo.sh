@@ -2,10 +2,11 @@
 # The suite's main job from the shell: builds the Linux libraries, renders a short stereo
 # signal through panner -> field rotator -> zoom with the command-line host, and prints
 # the level of W, X, Y and Z after each stage, so the source can be seen to move. When the
-# first-order decoder is built, the scene is also decoded to the Cube.
+# first-order decoder is built, the scene is also decoded to the Cube. Last, it saves a
+# screenshot of every editor in docs/shots (under a virtual display when none is set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/setup-deps.sh
+tools/setup-deps.sh demo
 tools/build-all.sh linux-x86_64 >/dev/null
 
 bin=build/linux-x86_64/bin
@@ -50,3 +51,7 @@ if [ -f "$decoder" ]; then
   echo "   (lower front-left, front-right, back-right, back-left, then the upper four)"
   levels "   speakers" "$work/cube.wav" 1 2 3 4 5 6 7 8
 fi
+
+echo
+echo "5. editor screenshots"
+ORVA_SHOTS_NO_BUILD=1 tools/shots.sh

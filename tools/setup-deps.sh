@@ -1,17 +1,32 @@
 #!/bin/bash
-# Installs what building and testing the suite needs on Debian (run as root), or prints
-# the exact apt-get line when it cannot. Safe to run again: it installs only what is missing.
+# Installs what the suite needs on Debian (run as root), or prints the exact apt-get line
+# when it cannot. Safe to run again: it installs only what is missing.
+#   setup-deps.sh demo   what the Linux build and tools/demo.sh use
+#   setup-deps.sh        everything building and testing all three platforms needs
 set -euo pipefail
+set_name="${1:-test}"
 
-packages=(
-  cmake ninja-build g++ pkg-config file
-  g++-mingw-w64-i686 g++-mingw-w64-x86-64
-  wine wine64 wine32:i386 qemu-user-static xvfb xauth x11-utils
-  libsndfile1-dev libfreetype-dev fonts-liberation2 python3-cairo libx11-dev libxext-dev libxtst-dev
+# The Linux build (plug-ins, command-line host, its tests and benchmarks), and a virtual
+# display for the demo's editor screenshots.
+demo_packages=(
+  cmake ninja-build g++ pkg-config file xvfb xauth
+  libsndfile1-dev libfreetype-dev fonts-liberation2 libx11-dev libxext-dev libxtst-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-dev
-  ardour iem-plugin-suite-vst
 )
+# The Windows builds, Wine to run their tests, a virtual display, the hosts the host
+# checks load the libraries in, sox to read render's output files, cairo for the art
+# generator's freshness test, and clang for the sanitizer and fuzzer builds.
+test_packages=(
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64
+  wine wine64 wine32:i386 qemu-user-static x11-utils
+  ardour iem-plugin-suite-vst sox
+  python3-cairo clang libclang-rt-dev
+)
+case "$set_name" in
+  demo) packages=("${demo_packages[@]}") ;;
+  test) packages=("${demo_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: setup-deps.sh [demo|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -19,17 +34,20 @@ for p in "${packages[@]}"; do
 done
 
 if [ ${#missing[@]} -gt 0 ]; then
-  line="dpkg --add-architecture i386 && apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
+  line="apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
+  [ "$set_name" = demo ] || line="dpkg --add-architecture i386 && $line"
   if [ "$(id -u)" != 0 ]; then
     echo "setup: missing packages; run as root:" >&2
     echo "  $line" >&2
     exit 1
   fi
   echo "setup: installing ${missing[*]}"
-  dpkg --add-architecture i386
+  [ "$set_name" = demo ] || dpkg --add-architecture i386
   apt-get update -qq
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
+
+[ "$set_name" = demo ] && exit 0
 
 # 32-bit Windows programs need the 32-bit Wine loader. Kernels built without 32-bit
 # support cannot run it directly; then the loader runs under user-mode emulation.

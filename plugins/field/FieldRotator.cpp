@@ -5,6 +5,7 @@
 #include "FramePair.h"
 #include "Glide.h"
 #include "GlideBlock.h"
+#include "PortableMath.h"
 
 using bformat::finiteTargetOr;
 using bformat::FramePair;
@@ -77,8 +78,8 @@ void FieldRotator::setTargets(double angle1Rad, double angle2Rad, double angle3R
     const double angles[3] = {angle1Rad, angle2Rad, angle3Rad};
     for (int i = 0; i < 3; ++i) {
         const int a = axes[i];
-        target_[a] = finiteTargetOr(std::sin(angles[i]), current_[a]);
-        target_[kAxisCount + a] = finiteTargetOr(std::cos(angles[i]), current_[kAxisCount + a]);
+        target_[a] = finiteTargetOr(portable::sin(angles[i]), current_[a]);
+        target_[kAxisCount + a] = finiteTargetOr(portable::cos(angles[i]), current_[kAxisCount + a]);
     }
 }
 

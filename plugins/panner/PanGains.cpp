@@ -3,37 +3,39 @@
 #include <algorithm>
 #include <cmath>
 
+#include "PortableMath.h"
+
 namespace pangains {
 
 namespace {
 
 // 2π rounded to float32, as the pan angle's wrap uses it.
 constexpr double kTwoPiFloat = 6.2831854820251465;
-const double kLn2 = std::log(2.0);
+const double kLn2 = portable::log(2.0);
 
 }  // namespace
 
 double volumeGain(double v) {
-    if (v >= 0.5) return std::pow(10.0, (v - 1.0) * 2.0);
-    if (v >= 0.2) return std::pow(10.0, (v - 0.625) * 8.0);
-    return std::pow(10.0, (v - 0.483333333333) * 12.0);
+    if (v >= 0.5) return portable::pow(10.0, (v - 1.0) * 2.0);
+    if (v >= 0.2) return portable::pow(10.0, (v - 0.625) * 8.0);
+    return portable::pow(10.0, (v - 0.483333333333) * 12.0);
 }
 
 double distanceGain(double distance, double centre, double dfact, double exponent) {
     const double nearest = std::max(distance, kSmallestFarDistance);
-    return std::pow(10.0, std::log(nearest / centre) * (dfact * exponent) / kLn2);
+    return portable::pow(10.0, portable::log(nearest / centre) * (dfact * exponent) / kLn2);
 }
 
 double panAngle(double lrPan, double fbPan) {
-    double t = std::atan2(lrPan - 0.5, 0.5 - fbPan);
+    double t = portable::atan2(lrPan - 0.5, 0.5 - fbPan);
     if (t < 0) t += kTwoPiFloat;
     return -t;
 }
 
-double panDistance(double lrPan, double fbPan) { return std::hypot(lrPan - 0.5, fbPan - 0.5); }
+double panDistance(double lrPan, double fbPan) { return portable::hypot(lrPan - 0.5, fbPan - 0.5); }
 
 Direction directionOf(double az, double el) {
-    return {std::cos(az) * std::cos(el), std::sin(az) * std::cos(el), std::sin(el)};
+    return {portable::cos(az) * portable::cos(el), portable::sin(az) * portable::cos(el), portable::sin(el)};
 }
 
 void applyPanMode(int mode, const PanPoint& p, SourceWork& left, SourceWork& right, Direction& leftDir,
@@ -55,11 +57,11 @@ void applyPanMode(int mode, const PanPoint& p, SourceWork& left, SourceWork& rig
     }
     const double front = 2.0 * (0.5 - p.fbPan);
     const double leftward = 2.0 * (0.5 - p.lrPan);
-    leftDir = {front, leftward, std::sin(left.elevationRad)};
+    leftDir = {front, leftward, portable::sin(left.elevationRad)};
     const bool mirrorFrontBack = mode >= 3;
     const bool mirrorLeftRight = mode != 3;
     rightDir = {mirrorFrontBack ? -front : front, mirrorLeftRight ? -leftward : leftward,
-                std::sin(right.elevationRad)};
+                portable::sin(right.elevationRad)};
 }
 
 bool inNearField(const SourceWork& s) { return s.distance < s.centre; }

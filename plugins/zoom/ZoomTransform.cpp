@@ -6,6 +6,7 @@
 #include "FramePair.h"
 #include "Glide.h"
 #include "GlideBlock.h"
+#include "PortableMath.h"
 
 using bformat::finiteTargetOr;
 
@@ -69,8 +70,8 @@ inline void zoomFrames(const double* c, const Dominance& d, const float* const* 
 }  // namespace
 
 void ZoomTransform::setTargets(double az, double el, double zoomTarget) {
-    const double targets[kCount] = {std::cos(az),  std::cos(el),  std::sin(az),  std::sin(el), std::cos(-az),
-                                    std::cos(-el), std::sin(-az), std::sin(-el), zoomTarget};
+    const double targets[kCount] = {portable::cos(az),  portable::cos(el),  portable::sin(az),  portable::sin(el), portable::cos(-az),
+                                    portable::cos(-el), portable::sin(-az), portable::sin(-el), zoomTarget};
     for (int i = 0; i < kCount; ++i) target_[i] = finiteTargetOr(targets[i], current_[i]);
 }
 

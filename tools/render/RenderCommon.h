@@ -30,6 +30,8 @@ std::string trimmed(const std::string& text);
 float parseValue(const std::string& text, const std::string& name);
 
 int runInfo(const std::string& library);
+// For a library with an editor: its size from effEditGetRect (render info).
+void printEditorSize(testhost::TestHost& host);
 
 struct RunOptions {
     std::string library, input, output;
@@ -38,6 +40,7 @@ struct RunOptions {
     double rateHz = 0;  // 0: the input file's rate
     int blockFrames = 512;
     bool accumulate = false;
+    bool plainWav = false;  // the plain format block even for more than two channels
 };
 int runRun(const RunOptions& options);
 

@@ -117,6 +117,7 @@ int runInfo(const std::string& library) {
     std::printf("category:   %ld (%s)\n", static_cast<long>(category), categoryName(category));
     std::printf("channels:   %d in, %d out\n", e->numInputs, e->numOutputs);
     std::printf("flags:      %d (%s)\n", e->flags, flagNames(e->flags).c_str());
+    printEditorSize(*host);
     std::printf("version:    %d (interface %ld)\n", e->version, static_cast<long>(host->dispatch(effGetVstVersion)));
     std::printf("parameters: %d\n", e->numParams);
     for (std::int32_t i = 0; i < e->numParams; ++i) {

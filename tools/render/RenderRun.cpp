@@ -1,4 +1,5 @@
-// render run: a WAV file through a plug-in into a 32-bit float WAV, one channel per output.
+// render run: a WAV file through a plug-in into a 32-bit float WAV, one channel per output
+// (format block: OutputFile.h).
 #include <sndfile.h>
 #include <unistd.h>
 
@@ -8,6 +9,7 @@
 #include <cstring>
 #include <vector>
 
+#include "OutputFile.h"
 #include "RenderCommon.h"
 
 namespace render {
@@ -83,11 +85,12 @@ int runRun(const RunOptions& o) {
                      o.input.c_str(), fileChannels, numIn);
 
     SoundFile out;
-    out.info.samplerate = static_cast<int>(rateHz);
-    out.info.channels = numOut;
-    out.info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
-    out.handle = sf_open(o.output.c_str(), SFM_WRITE, &out.info);
-    if (!out.handle) throw UsageError("cannot write " + o.output + ": " + sf_strerror(nullptr));
+    OutputFormat format;
+    format.rateHz = static_cast<int>(rateHz);
+    format.channels = numOut;
+    format.bFormat = writesFirstOrderBFormat(*e);
+    format.plainWav = o.plainWav;
+    out.handle = openOutputFile(o.output, format);
 
     const auto block = static_cast<std::size_t>(o.blockFrames);
     std::vector<float> interleavedIn(block * static_cast<std::size_t>(fileChannels));

@@ -1,7 +1,7 @@
 // render: a command-line VST 2 host.
 //   render info LIB
 //   render run LIB in.wav out.wav [--set NAME|INDEX=VALUE ...] [--program N] [--rate HZ]
-//                                 [--block N] [--accumulate]
+//                                 [--block N] [--accumulate] [--plain-wav]
 //   render shot LIB out.png [--set NAME|INDEX=VALUE ...]
 #include <cstdio>
 #include <cstdlib>
@@ -15,8 +15,10 @@ namespace {
 const char kUsage[] =
     "usage: render info LIB\n"
     "       render run LIB in.wav out.wav [--set NAME|INDEX=VALUE ...] [--program N]\n"
-    "                                     [--rate HZ] [--block N] [--accumulate]\n"
-    "       render shot LIB out.png [--set NAME|INDEX=VALUE ...]\n";
+    "                                     [--rate HZ] [--block N] [--accumulate] [--plain-wav]\n"
+    "       render shot LIB out.png [--set NAME|INDEX=VALUE ...]\n"
+    "  run writes 32-bit float WAV, WAVE_FORMAT_EXTENSIBLE above two channels (first-order\n"
+    "  B-format outputs marked Ambisonic); --plain-wav writes the plain format block.\n";
 
 long parseInteger(const std::string& text, const char* what, long low, long high) {
     char* end = nullptr;
@@ -70,6 +72,8 @@ render::RunOptions parseRun(int argc, char** argv) {
             o.blockFrames = static_cast<int>(parseInteger(next(), "--block", 1, 65536));
         } else if (arg == "--accumulate") {
             o.accumulate = true;
+        } else if (arg == "--plain-wav") {
+            o.plainWav = true;
         } else {
             throw render::UsageError("unknown option '" + arg + "'");
         }
