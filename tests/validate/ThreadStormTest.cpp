@@ -54,7 +54,7 @@ TEST(ThreadStorm, AudioRunsWhileAnotherThreadChangesEverything) {
                                "orva_panner_master",
                                "qel_filter",
                                "test-only/halvane_plain",
-                               "test-only/orva_decoder"};
+                               "orva_decoder_ui"};
     for (const char* name : libraries) {
         SCOPED_TRACE(name);
         testhost::TestHost host(testhost::pluginPath(name));
