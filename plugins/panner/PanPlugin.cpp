@@ -12,6 +12,8 @@ using pangains::kPi;
 using pangains::kTwoPi;
 
 namespace {
+// Blocks compare their values bytewise, so the record must be floats only.
+static_assert(sizeof(PanValues) == 19 * sizeof(float), "PanValues holds only its nineteen floats");
 
 constexpr double kDegreesPerRadian = 57.29577951308232;
 
@@ -138,7 +140,10 @@ double PanPlugin::volumeGain(double vol) { return pangains::volumeGain(vol); }
 
 void PanPlugin::prepareBlock() {
     using pangains::SourceWork;
-    blockValues_ = liveSnapshot();
+    const PanValues next = liveSnapshot();
+    if (targetsCurrent_ && std::memcmp(&next, &blockValues_, sizeof next) == 0) return;
+    blockValues_ = next;
+    targetsCurrent_ = true;
     const PanValues& values = blockValues_;
     // Working values in double; a centre below the smallest radius is raised here only.
     auto work = [this](const PanSourceValues& s, double azimuthRad, double elevationRad) {

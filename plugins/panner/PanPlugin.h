@@ -67,6 +67,9 @@ class PanPlugin : public AudioEffectX {
     // copies them once per block into blockValues_ and works from that copy only.
     std::atomic<float> live_[kPanMasterParamCount];
     PanValues blockValues_;
+    // The encoder holds the targets of blockValues_: a block with the same values keeps them
+    // instead of working the trigonometry and powers out again.
+    bool targetsCurrent_ = false;
     double lastPanAngleRad_ = 0.0;
     PanEncoder encoder_;
 };
