@@ -5,8 +5,8 @@
 # results from the combined program's report. Where 32-bit programs run under user-mode
 # emulation, every start costs about a minute of address-space set-up in Wine's loader
 # whatever the program does, so one start instead of one per program saves most of the
-# run. `ctest -L combined` runs the combined form; `ctest -LE combined` runs each program
-# on its own. Programs added later through orva_add_test are picked up automatically.
+# run. `ctest -L "combined|standalone"` runs the combined form and the programs that must run
+# alone; `ctest -LE combined` runs each program on its own. Programs added later through orva_add_test are picked up automatically.
 set(ORVA_COMBINED_SCRIPTS_DIR "${CMAKE_CURRENT_LIST_DIR}")
 
 function(orva_add_combined_test_run combined)
@@ -16,6 +16,11 @@ function(orva_add_combined_test_run combined)
   add_executable(${combined})
   set(libraries "")
   foreach(program IN LISTS programs)
+    # Programs with their own bitmap tables run on their own (label "standalone").
+    get_target_property(standalone ${program} ORVA_STANDALONE_TEST)
+    if(standalone)
+      continue()
+    endif()
     target_sources(${combined} PRIVATE $<TARGET_OBJECTS:${program}>)
     get_target_property(program_libraries ${program} LINK_LIBRARIES)
     list(APPEND libraries ${program_libraries})
