@@ -139,7 +139,9 @@ inline Number cosineSeries(Number r) { return polynomial(kSeries.cosine, 15, 9, 
 // x = quadrant * pi/2 + r with |r| <= pi/4 (about; exact enough for the angles plug-ins use).
 inline Number reduceQuarterTurns(double x, long long& quadrant) {
     const double k = std::nearbyint(x * 0.63661977236758134308);
-    quadrant = static_cast<long long>(k);
+    // NaN, infinite or absurd angles (a host's out-of-range value) have no meaningful
+    // quadrant; converting them to an integer would be undefined.
+    quadrant = std::fabs(k) < 9.0e15 ? static_cast<long long>(k) : 0;
     const Number kHi = twoProduct(k, kHalfPi.hi);
     const Number kLo = twoProduct(k, kHalfPi.lo);
     return subtract(subtract(Number{x, 0.0}, kHi), kLo);
@@ -176,8 +178,13 @@ inline Number arcTangentOfUnitRange(Number t) {
 
 }  // namespace dd
 
+// Beyond this the quarter-turn reduction loses the angle; such angles only come from
+// out-of-range host values and take the C library's answer.
+constexpr double kLargestReducedAngle = 1.0e9;
+
 inline double sin(double x) {
     if (!std::isfinite(x)) return std::numeric_limits<double>::quiet_NaN();
+    if (std::fabs(x) > kLargestReducedAngle) return std::sin(x);
     long long quadrant = 0;
     const dd::Number r = dd::reduceQuarterTurns(x, quadrant);
     switch (quadrant & 3) {
@@ -190,6 +197,7 @@ inline double sin(double x) {
 
 inline double cos(double x) {
     if (!std::isfinite(x)) return std::numeric_limits<double>::quiet_NaN();
+    if (std::fabs(x) > kLargestReducedAngle) return std::cos(x);
     long long quadrant = 0;
     const dd::Number r = dd::reduceQuarterTurns(x, quadrant);
     switch (quadrant & 3) {
