@@ -27,8 +27,7 @@ GuiEditor::GuiEditor(AudioEffectX* plugin) : PluginEditor(plugin), nextIdleTime(
 
 GuiEditor::~GuiEditor() {
     // A host that never sent effEditClose still gets its window back.
-    delete frame;
-    frame = nullptr;
+    deleteFrame();
     platform::uninitialiseComponentObjects();
 }
 
@@ -45,6 +44,12 @@ std::int32_t GuiEditor::open(void* parent) {
 }
 
 void GuiEditor::close() {}
+
+void GuiEditor::deleteFrame() {
+    gate.shut();
+    delete frame;
+    frame = nullptr;
+}
 
 void GuiEditor::idle() {
     if (inHostIdle) return;

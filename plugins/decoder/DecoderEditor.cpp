@@ -60,22 +60,20 @@ std::int32_t DecoderEditor::open(void* parent) {
     frame->addView(layoutPicture);
     pictures->release();
 
-    gate.open();
+    openControls();
     refresh();
     return 1;
 }
 
 void DecoderEditor::close() {
-    gate.shut();
-    delete frame;  // the frame releases the three controls
-    frame = nullptr;
+    deleteFrame();  // the frame releases the three controls
     splash = nullptr;
     layoutSwitch = nullptr;
     layoutPicture = nullptr;
 }
 
 void DecoderEditor::parameterChanged(std::int32_t index, float) {
-    const FrameGate::Pass pass(gate);
+    const ControlsPass pass = enterControls();
     if (!pass) return;
     const float stored = effect->getParameter(index);
     layoutPicture->setValue(stored);
