@@ -7,7 +7,6 @@ namespace toolkit {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kTwoPi = 2.0 * kPi;
-constexpr double kDegreesPerRadian = 180.0 / kPi;
 constexpr float kTwoPiF = float(kTwoPi);
 constexpr float kHalfPiF = float(kPi / 2.0);
 
