@@ -10,7 +10,7 @@
 #include <atomic>
 #include <thread>
 
-#include "TwinEditor.h"
+#include "DecoderEditorChecks.h"
 #include "ValueDisplay.h"
 
 namespace {
@@ -42,7 +42,7 @@ int idleWhile(TwinEditor& editor, Audio audio) {
 
 TEST(EditorThreads, RigTestEndingInTheAudioThreadAndParameterStormsWhileTheEditorIdles) {
     headless::reset();
-    TwinEditor editor(testhost::pluginPath("test-only/halvane_headless"));
+    TwinEditor editor("halvane");
     ASSERT_TRUE(editor.open()) << editor.host.error();
     editor.host.recordCalls = false;  // the host's record is not part of what is tested
     std::atomic<int> endedRuns{0};
@@ -74,7 +74,7 @@ TEST(EditorThreads, RigTestEndingInTheAudioThreadAndParameterStormsWhileTheEdito
 
 TEST(EditorThreads, DecoderAutomatedFromTheAudioThreadWhileTheEditorIdles) {
     headless::reset();
-    TwinEditor editor(testhost::pluginPath("test-only/orva_decoder_ui_headless"));
+    TwinEditor editor("orva_decoder_ui");
     ASSERT_TRUE(editor.open()) << editor.host.error();
     editor.host.recordCalls = false;
 
@@ -108,7 +108,7 @@ void expectControlsShowThePlugin(TwinEditor& editor) {
 
 TEST(EditorThreads, FirstOrderEditorAutomatedFromTheAudioThreadWhileTheEditorIdles) {
     headless::reset();
-    TwinEditor editor(testhost::pluginPath("test-only/orva_zoom_ui_headless"));
+    TwinEditor editor("orva_zoom_ui");
     ASSERT_TRUE(editor.open()) << editor.host.error();
     editor.host.recordCalls = false;
     const int params = editor.host.effect()->numParams;
@@ -127,11 +127,10 @@ TEST(EditorThreads, FirstOrderEditorAutomatedFromTheAudioThreadWhileTheEditorIdl
 // The user-interface thread opens and closes the editor while the audio thread automates
 // every parameter: close must not delete a control that parameterChanged is setting.
 TEST(EditorThreads, EditorsOpenAndCloseWhileTheAudioThreadAutomates) {
-    for (const char* twin : {"test-only/halvane_headless", "test-only/orva_decoder_ui_headless",
-                             "test-only/orva_panner_master_ui_headless", "test-only/orva_zoom_ui_headless"}) {
-        SCOPED_TRACE(twin);
+    for (const char* library : {"halvane", "orva_decoder_ui", "orva_panner_master_ui", "orva_zoom_ui"}) {
+        SCOPED_TRACE(library);
         headless::reset();
-        TwinEditor editor(testhost::pluginPath(twin));
+        TwinEditor editor(library);
         ASSERT_TRUE(editor.host.loaded()) << editor.host.error();
         ASSERT_NE(editor.host.instantiateAndStart(), nullptr);
         editor.host.recordCalls = false;
