@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "AudioEffectX.h"
+#include "Bitmap.h"
 #include "DrawContext.h"
 #include "EditorFrame.h"
 #include "KnobMode.h"
@@ -29,6 +30,13 @@ GuiEditor::~GuiEditor() {
     // A host that never sent effEditClose still gets its window back.
     deleteFrame();
     platform::uninitialiseComponentObjects();
+}
+
+void GuiEditor::sizeToBitmap(const Bitmap& bitmap) {
+    rect.top = 0;
+    rect.left = 0;
+    rect.bottom = std::int16_t(bitmap.getHeight());
+    rect.right = std::int16_t(bitmap.getWidth());
 }
 
 std::int32_t GuiEditor::getRect(ERect** out) {

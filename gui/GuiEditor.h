@@ -19,6 +19,7 @@
 #include "PluginEditor.h"
 
 class AudioEffectX;
+class Bitmap;
 class EditorFrame;
 
 class GuiEditor : public PluginEditor {
@@ -49,6 +50,9 @@ public:
 
 protected:
     using ControlsPass = FrameGate::Pass;
+
+    // The editor's rectangle: at the origin, the bitmap's size (its background's).
+    void sizeToBitmap(const Bitmap& bitmap);
 
     // [ui-thread] Ends a concrete open: parameterChanged may set the controls from here on.
     void openControls() { gate.open(); }

@@ -25,10 +25,7 @@ const Rect kPictureRect(239, 28, 319, 116);
 
 DecoderEditor::DecoderEditor(AudioEffectX* effect)
     : GuiEditor(effect), background(new Bitmap(kBackgroundId)), splashPicture(new Bitmap(kSplashId)) {
-    rect.top = 0;
-    rect.left = 0;
-    rect.bottom = std::int16_t(background->getHeight());
-    rect.right = std::int16_t(background->getWidth());
+    sizeToBitmap(*background);
 }
 
 DecoderEditor::~DecoderEditor() {

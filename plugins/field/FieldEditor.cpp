@@ -30,10 +30,7 @@ FieldEditor::FieldEditor(AudioEffectX* effect)
       splash(new Bitmap(kSplashId)),
       knobStrip(new Bitmap(kKnobId)),
       orderStrip(new Bitmap(kOrderId)) {
-    rect.top = 0;
-    rect.left = 0;
-    rect.bottom = std::int16_t(background->getHeight());
-    rect.right = std::int16_t(background->getWidth());
+    sizeToBitmap(*background);
 }
 
 FieldEditor::~FieldEditor() {

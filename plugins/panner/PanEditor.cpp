@@ -69,10 +69,7 @@ PanEditor::PanEditor(AudioEffectX* effect, PanVariant variant)
       splash(new Bitmap(kSplashId)),
       knobStrip(new Bitmap(kKnobId)) {
     if (variant == PanVariant::Master) mirrorStrip = new Bitmap(kMirrorId);
-    rect.top = 0;
-    rect.left = 0;
-    rect.bottom = std::int16_t(background->getHeight());
-    rect.right = std::int16_t(background->getWidth());
+    sizeToBitmap(*background);
 }
 
 PanEditor::~PanEditor() {

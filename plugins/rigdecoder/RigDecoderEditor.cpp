@@ -40,10 +40,7 @@ const Rect kAboutClickArea(372, 244, 426, 262);
 
 RigDecoderEditor::RigDecoderEditor(RigDecoderPlugin* rigPlugin)
     : GuiEditor(rigPlugin), plugin(rigPlugin), background(new Bitmap(kBackgroundId)) {
-    rect.top = 0;
-    rect.left = 0;
-    rect.bottom = std::int16_t(background->getHeight());
-    rect.right = std::int16_t(background->getWidth());
+    sizeToBitmap(*background);
 }
 
 RigDecoderEditor::~RigDecoderEditor() {

@@ -57,10 +57,7 @@ ZoomEditor::ZoomEditor(AudioEffectX* effect)
       knobStrip(new Bitmap(kKnobId)),
       faderTrack(new Bitmap(kFaderTrackId)),
       faderHandle(new Bitmap(kFaderHandleId)) {
-    rect.top = 0;
-    rect.left = 0;
-    rect.bottom = std::int16_t(background->getHeight());
-    rect.right = std::int16_t(background->getWidth());
+    sizeToBitmap(*background);
 }
 
 ZoomEditor::~ZoomEditor() {
