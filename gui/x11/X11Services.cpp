@@ -2,16 +2,16 @@
 #include <X11/Xutil.h>
 #include <X11/cursorfont.h>
 
-#include <cstring>
+#include <algorithm>
 #include <ctime>
+#include <iterator>
 
 #include "DrawContext.h"
 #include "RasterCanvas.h"
-#include "X11Connection.h"
+#include "X11Backend.h"
 
 namespace {
 
-std::uint32_t lastEventTickMs = 0;
 // The X server's double-click time is a toolkit setting, not a server one.
 constexpr std::uint32_t kDoubleClickMs = 400;
 
@@ -29,7 +29,7 @@ Bool isLeftButtonPress(Display*, XEvent* event, XPointer) {
 
 }  // namespace
 
-void x11::noteEventTime() { lastEventTickMs = platform::tickCountMs(); }
+void x11::noteEventTime() { x11::backend().lastEventTickMs = platform::tickCountMs(); }
 
 namespace platform {
 
@@ -67,7 +67,7 @@ void sleepMs(std::uint32_t ms) {
 }
 
 std::uint32_t doubleClickTimeMs() { return kDoubleClickMs; }
-std::uint32_t lastMessageTimeMs() { return lastEventTickMs; }
+std::uint32_t lastMessageTimeMs() { return x11::backend().lastEventTickMs; }
 
 bool takeLeftButtonDown() {
     Display* dpy = x11::display();
@@ -81,16 +81,16 @@ bool takeLeftButtonDown() {
 void* standardCursor(int kind) {
     static const unsigned shapes[7] = {0, XC_watch, XC_sb_h_double_arrow, XC_sb_v_double_arrow, XC_fleur,
                                        XC_bottom_left_corner, XC_bottom_right_corner};
-    static Cursor made[7];
-    static Display* madeOn = nullptr;
     Display* dpy = x11::display();
-    if (kind < 1 || kind > 6 || !dpy) return nullptr;
-    if (madeOn != dpy) {
-        std::memset(made, 0, sizeof made);
-        madeOn = dpy;
+    if (kind < 1 || kind >= x11::kCursorKinds || !dpy) return nullptr;
+    x11::Backend& state = x11::backend();
+    if (state.cursorsMadeOn != dpy) {
+        std::fill(std::begin(state.cursors), std::end(state.cursors), Cursor(0));
+        state.cursorsMadeOn = dpy;
     }
-    if (!made[kind]) made[kind] = XCreateFontCursor(dpy, shapes[kind]);
-    return reinterpret_cast<void*>(std::uintptr_t(made[kind]));
+    Cursor& cursor = state.cursors[kind];
+    if (!cursor) cursor = XCreateFontCursor(dpy, shapes[kind]);
+    return reinterpret_cast<void*>(std::uintptr_t(cursor));
 }
 
 void* currentCursor(NativeWindow* window) {
