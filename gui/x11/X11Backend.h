@@ -31,14 +31,12 @@ struct NativeEditBox;  // X11Widgets
 
 namespace x11 {
 
-constexpr int kCursorKinds = 7;  // 0 (the parent's) and platform's kinds 1 to 6
-
 struct Backend {
     Display* connection = nullptr;
     XErrorHandler previousErrorHandler = nullptr;
     int pumpDepth = 0;  // nested pumpWindowEvents calls deliver paint events only
     std::vector<platform::NativeWindow*> windows;
-    Cursor cursors[kCursorKinds] = {};
+    Cursor cursors[platform::kCursorKindCount] = {};  // by kind, made when first shown
     Display* cursorsMadeOn = nullptr;
     platform::NativeEditBox* openBox = nullptr;  // at most one at a time
     std::uint32_t lastEventTickMs = 0;
