@@ -46,7 +46,6 @@ public:
 
     EditorFrame* getFrame() const { return frame; }
     bool isInHostIdle() const { return inHostIdle; }
-    std::uint32_t getNextIdleTime() const { return nextIdleTime; }
 
 protected:
     using ControlsPass = FrameGate::Pass;
