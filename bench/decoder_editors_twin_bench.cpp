@@ -6,28 +6,11 @@
 #include <X11/Xlib.h>
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <string>
 
+#include "AllocationCount.h"
 #include "HeadlessPlatform.h"
 #include "TestHost.h"
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-// Counts every heap allocation of this program and of the shared headless toolkit, which
-// runs the editors' idle passes.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -65,10 +48,10 @@ void BM_IdleNothingDirtyHeadless(benchmark::State& state) {
     host.dispatch(effEditOpen, 0, 0, &parent);
     headless::paint(headless::lastCreatedWindow());
     for (int i = 0; i < 3; ++i) host.dispatch(effEditIdle);  // draws what is dirty
-    const long before = allocations.load();
+    const long before = allocationCount();
     for (auto _ : state) host.dispatch(effEditIdle);
     state.counters["allocs_per_idle"] =
-        benchmark::Counter(double(allocations.load() - before) / double(state.iterations()));
+        benchmark::Counter(double(allocationCount() - before) / double(state.iterations()));
     host.dispatch(effEditClose);
     state.SetLabel(kTwins[state.range(0)]);
 }

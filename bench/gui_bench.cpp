@@ -5,29 +5,12 @@
 
 #include <X11/Xlib.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
+#include "AllocationCount.h"
+#include "EditorFrame.h"
 #include "GalleryPlugin.h"
 #include "GuiEditor.h"
-#include "EditorFrame.h"
 #include "HeadlessPlatform.h"
 #include "TestHost.h"
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-// Counts every heap allocation of this program (the in-process toolkit included).
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -42,10 +25,10 @@ void BM_IdleNothingDirtyHeadless(benchmark::State& state) {
     plugin.dispatcher(effEditOpen, 0, 0, &parent, 0.0f);
     headless::paint(static_cast<GuiEditor*>(plugin.getEditor())->getFrame()->getWindow());
     for (int i = 0; i < 3; ++i) plugin.dispatcher(effEditIdle, 0, 0, nullptr, 0.0f);  // draws what is dirty
-    const long before = allocations.load();
+    const long before = allocationCount();
     for (auto _ : state) plugin.dispatcher(effEditIdle, 0, 0, nullptr, 0.0f);
     state.counters["allocs_per_idle"] =
-        benchmark::Counter(double(allocations.load() - before) / double(state.iterations()));
+        benchmark::Counter(double(allocationCount() - before) / double(state.iterations()));
     plugin.dispatcher(effEditClose, 0, 0, nullptr, 0.0f);
 }
 BENCHMARK(BM_IdleNothingDirtyHeadless);

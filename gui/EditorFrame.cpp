@@ -233,7 +233,7 @@ void EditorFrame::setCursor(int kind) {
         platform::applyCursor(window, savedCursor);
         return;
     }
-    void* cursor = platform::standardCursor(kind);
+    void* cursor = platform::standardCursor(platform::CursorKind(kind));
     if (!cursor) return;
     if (!savedCursor) savedCursor = platform::currentCursor(window);
     platform::applyCursor(window, cursor);

@@ -13,15 +13,15 @@
 
 class FrameGate {
 public:
-    // [ui-thread] At the end of open, once the controls exist.
+    // [ui-thread] Once the controls exist.
     void open() { isOpen.store(true); }
-    // [ui-thread] At the start of close, before the controls are deleted.
+    // [ui-thread] Before the controls are deleted.
     void shut() {
         isOpen.store(false);
         while (passes.load() != 0) std::this_thread::yield();
     }
 
-    // [any thread] Held while the controls are used; converts to false when shut.
+    // [thread-safe] Held while the controls are used; converts to false when shut.
     class Pass {
     public:
         explicit Pass(FrameGate& gate) : gate(gate) {

@@ -29,11 +29,6 @@ struct Rect {
     constexpr Rect() = default;
     constexpr Rect(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b)
         : left(l), top(t), right(r), bottom(b) {}
-    // Orders the corners: the smaller coordinates become left and top.
-    static Rect fromCorners(Point a, Point b) {
-        return Rect(std::min(a.h, b.h), std::min(a.v, b.v), std::max(a.h, b.h), std::max(a.v, b.v));
-    }
-
     constexpr std::int32_t width() const { return right - left; }
     constexpr std::int32_t height() const { return bottom - top; }
     // Both edges are inside: a click on the right or bottom edge hits the rect.

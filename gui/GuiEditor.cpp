@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "AudioEffectX.h"
+#include "Bitmap.h"
 #include "DrawContext.h"
 #include "EditorFrame.h"
 #include "KnobMode.h"
@@ -27,9 +28,15 @@ GuiEditor::GuiEditor(AudioEffectX* plugin) : PluginEditor(plugin), nextIdleTime(
 
 GuiEditor::~GuiEditor() {
     // A host that never sent effEditClose still gets its window back.
-    delete frame;
-    frame = nullptr;
+    deleteFrame();
     platform::uninitialiseComponentObjects();
+}
+
+void GuiEditor::sizeToBitmap(const Bitmap& bitmap) {
+    rect.top = 0;
+    rect.left = 0;
+    rect.bottom = std::int16_t(bitmap.getHeight());
+    rect.right = std::int16_t(bitmap.getWidth());
 }
 
 std::int32_t GuiEditor::getRect(ERect** out) {
@@ -45,6 +52,12 @@ std::int32_t GuiEditor::open(void* parent) {
 }
 
 void GuiEditor::close() {}
+
+void GuiEditor::deleteFrame() {
+    gate.shut();
+    delete frame;
+    frame = nullptr;
+}
 
 void GuiEditor::idle() {
     if (inHostIdle) return;

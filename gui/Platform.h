@@ -62,15 +62,22 @@ std::uint32_t lastMessageTimeMs();
 // Removes and reports one pending left-button-down of this thread's windows.
 bool takeLeftButtonDown();
 
-// Cursors: kind 1 wait, 2 west-east, 3 north-south, 4 four-way, 5 north-east/south-west,
-// 6 north-west/south-east. Handles are owned by the backend.
-void* standardCursor(int kind);
+// The cursors a frame may show; kParentCursor is the host window's own. Handles are owned
+// by the backend.
+enum CursorKind : int {
+    kParentCursor = 0,
+    kWaitCursor = 1,
+    kWestEastCursor = 2,
+    kNorthSouthCursor = 3,
+    kFourWayCursor = 4,
+    kNorthEastSouthWestCursor = 5,
+    kNorthWestSouthEastCursor = 6,
+    kCursorKindCount = 7
+};
+// Null for kParentCursor and kinds outside the enum.
+void* standardCursor(CursorKind kind);
 void* currentCursor(NativeWindow* window);
 void applyCursor(NativeWindow* window, void* cursor);
-
-// Flags as the Win32 message box takes them (MB_OK 0, MB_ICONERROR 0x10, ...); answers the
-// button pressed (IDOK 1).
-int messageBox(const char* text, const char* caption, unsigned flags);
 
 // The library's own bitmap resource `resourceId`; null when there is none.
 BitmapImage* loadBitmapResource(int resourceId);

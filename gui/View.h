@@ -51,7 +51,6 @@ public:
 
     const Rect& getSize() const { return size; }
     EditorFrame* getFrame() const { return frame; }
-    bool isDirtyFlagSet() const { return dirty; }
 
 protected:
     std::int32_t referenceCount = 1;

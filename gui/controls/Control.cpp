@@ -20,6 +20,14 @@ Control::~Control() {
 
 bool Control::needsRedraw() { return value != oldValue || View::needsRedraw(); }
 
+void Control::update(DrawContext* context) {
+    if (!needsRedraw()) return;
+    const float drawnValue = value;
+    draw(context);
+    markDirty(false);
+    if (value != drawnValue) markDirty(true);
+}
+
 void Control::markDirty(bool flag) {
     View::markDirty(flag);
     if (flag)
@@ -52,9 +60,7 @@ void Control::clampValue() {
     if (value > maximum) value = maximum;
 }
 
-bool Control::leftClickAccepted(int buttons) const {
-    return mouseEnabled && (buttons & platform::kLeftButton);
-}
+bool Control::leftClickAccepted(int buttons) const { return mouseEnabled && (buttons & platform::kLeftButton); }
 
 bool Control::takeResetGesture(DrawContext* context, int buttons) {
     if (buttons != kResetButtons) return false;

@@ -4,7 +4,7 @@
 //
 // Dirty rule: needsRedraw() is true while value differs from the old (last drawn) value
 // or the view's dirty flag is set; every draw of a control ends with markDirty(false).
-// [ui-thread; setValue may also come from a plug-in's processing and only stores]
+// [ui-thread], but for setValue, which is [thread-safe]: it only stores.
 #pragma once
 
 #include <cstdint>
@@ -28,6 +28,10 @@ public:
     ~Control() override;
 
     bool needsRedraw() override;
+    // Draws when needed, as View's; a value stored by parameterChanged on the audio thread
+    // while the control draws may not be the one drawn, so the control then stays dirty and
+    // the next idle draws it again.
+    void update(DrawContext* context) override;
     // true: flag set and old value made to differ from the value; false: clean.
     void markDirty(bool dirty = true) override;
     // Value plus distance x wheel increment (a tenth of that with Shift), clamped.
@@ -35,7 +39,7 @@ public:
 
     // Slots following View's.
     virtual void serviceDuringDrag();
-    // Stores only: no clamping, no dirty flag (a changed value is dirty by the rule).
+    // [thread-safe] Stores only: no clamping, no dirty flag (a changed value is dirty by the rule).
     virtual void setValue(float newValue) { value = newValue; }
     virtual float getValue() { return value; }
     virtual void setMin(float v) { minimum = v; }

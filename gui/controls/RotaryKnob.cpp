@@ -6,10 +6,12 @@
 #include "DrawContext.h"
 #include "EditorFrame.h"
 #include "Platform.h"
+#include "ToolkitConstants.h"
 
 namespace {
-constexpr float kTwoPiF = 6.2831855f;          // used where angles are wrapped
-constexpr double kTwoPi = 6.283185307179586;   // used where angles are compared
+using toolkit::kKnobDragRangePx;
+using toolkit::kTwoPi;   // where angles are compared
+using toolkit::kTwoPiF;  // where angles are wrapped
 
 int insetFor(const Bitmap* handle) { return handle ? int(handle->getWidth() * 0.5 + 2.5) : 3; }
 
@@ -167,8 +169,8 @@ void FullCircleKnob::mouseDown(DrawContext* context, Point& where) {
     const float range = maximum - minimum;
     const float halfRange = range / 2.0f;
     float startValue = value;
-    float pixels = 200.0f;
-    float step = range / 200.0f;
+    float pixels = kKnobDragRangePx;
+    float step = range / kKnobDragRangePx;
     int rememberedButtons = buttons;
     const Point startPoint = where;
     const Point topLeft(size.left, size.top);
@@ -179,7 +181,7 @@ void FullCircleKnob::mouseDown(DrawContext* context, Point& where) {
     const std::int32_t knobMode = frame ? frame->getKnobMode() : 0;
     const int mode = dragModeFor(knobMode, (buttons & platform::kAlt) != 0);
     if (buttons & platform::kShift) {
-        pixels = 200.0f * fineFactor;
+        pixels = kKnobDragRangePx * fineFactor;
         step = range / pixels;
     }
 
@@ -201,7 +203,7 @@ void FullCircleKnob::mouseDown(DrawContext* context, Point& where) {
             } else if (mode == kLinear) {
                 const float delta = float((where.h - startPoint.h) - (where.v - startPoint.v));
                 if (buttons != rememberedButtons) {
-                    pixels = 200.0f * ((buttons & platform::kShift) ? fineFactor : 1.0f);
+                    pixels = kKnobDragRangePx * ((buttons & platform::kShift) ? fineFactor : 1.0f);
                     const float newStep = range / pixels;
                     startValue += (step - newStep) * delta;
                     step = newStep;

@@ -9,6 +9,7 @@
 
 #include "Colour.h"
 #include "Control.h"
+#include "ToolkitConstants.h"
 
 class RotaryKnob : public Control {
 public:
@@ -45,8 +46,8 @@ protected:
     Colour handleShadowColour = colours::grey;
     Bitmap* handleBitmap;
     int inset;
-    float minimumAngleRad = 3.9269907f;
-    float sweepAngleRad = -4.712389f;
+    float minimumAngleRad = toolkit::kKnobDefaultMinimumAngleRad;
+    float sweepAngleRad = toolkit::kKnobDefaultSweepAngleRad;
     float halfGapRad = 0.0f;
     float angleA = 0.0f;  // value per radian
     float angleB = 0.0f;  // value at angle 0

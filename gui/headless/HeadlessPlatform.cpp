@@ -45,7 +45,6 @@ struct State {
     std::set<std::string> classes;
     int registrations = 0;
     int unregistrations = 0;
-    std::vector<std::pair<std::string, std::string>> boxes;
     int comDepth = 0;
     int pumpDepth = 0;
     platform::NativeEditBox* editBox = nullptr;
@@ -62,7 +61,7 @@ State& state() {
 }
 
 // One distinct address per standard cursor kind; index 0 is the default arrow.
-int cursorSlots[7];
+int cursorSlots[platform::kCursorKindCount];
 
 bool alive(platform::NativeWindow* w) {
     const auto& ws = state().windows;
@@ -102,7 +101,6 @@ void reset() {
     s.events.clear();
     s.registrations = 0;
     s.unregistrations = 0;
-    s.boxes.clear();
     s.menuChoices.clear();
     s.popups = 0;
     s.lastPopup.clear();
@@ -152,7 +150,6 @@ bool editBoxColours(platform::NativeWindow* w, Colour& text, Colour& back) {
 bool classRegistered(const std::string& name) { return state().classes.count(name) != 0; }
 int classRegistrations() { return state().registrations; }
 int classUnregistrations() { return state().unregistrations; }
-const std::vector<std::pair<std::string, std::string>>& messageBoxes() { return state().boxes; }
 int componentObjectDepth() { return state().comDepth; }
 
 bool editBoxOpen() { return state().editBox != nullptr; }
@@ -277,7 +274,9 @@ bool takeLeftButtonDown() {
     return false;
 }
 
-void* standardCursor(int kind) { return kind >= 1 && kind <= 6 ? &cursorSlots[kind] : nullptr; }
+void* standardCursor(CursorKind kind) {
+    return kind > kParentCursor && kind < kCursorKindCount ? &cursorSlots[kind] : nullptr;
+}
 void* currentCursor(NativeWindow* window) {
     return alive(window) && window->cursor ? window->cursor : &cursorSlots[0];
 }
@@ -285,10 +284,6 @@ void applyCursor(NativeWindow* window, void* cursor) {
     if (alive(window)) window->cursor = cursor == &cursorSlots[0] ? nullptr : cursor;
 }
 
-int messageBox(const char* text, const char* caption, unsigned) {
-    state().boxes.emplace_back(text ? text : "", caption ? caption : "");
-    return 1;
-}
 
 void initialiseComponentObjects() { ++state().comDepth; }
 void uninitialiseComponentObjects() { --state().comDepth; }

@@ -64,9 +64,6 @@ bool classRegistered(const std::string& name);
 int classRegistrations();    // calls of registerWindowClass since reset
 int classUnregistrations();  // calls of unregisterWindowClass since reset
 
-// Message boxes shown (text, caption).
-const std::vector<std::pair<std::string, std::string>>& messageBoxes();
-
 // Component-object initialisation balance (init minus uninit calls).
 int componentObjectDepth();
 

@@ -5,10 +5,11 @@
 #include <cstdlib>
 
 #include "RasterBitmapImage.h"
+#include "ToolkitConstants.h"
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+using toolkit::kPi;
 
 std::uint32_t applyRop(PenRop rop, std::uint32_t dst, std::uint32_t src) {
     switch (rop) {

@@ -1,4 +1,4 @@
-// Input state, time, cursors, message boxes, bitmap resources, memory surfaces and
+// Input state, time, cursors, bitmap resources, memory surfaces and
 // component-object services on Win32.
 #include <ole2.h>
 
@@ -63,16 +63,15 @@ bool takeLeftButtonDown() {
     return PeekMessageA(&msg, nullptr, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_REMOVE) != 0;
 }
 
-void* standardCursor(int kind) {
-    static const LPCSTR names[7] = {nullptr, IDC_WAIT, IDC_SIZEWE, IDC_SIZENS, IDC_SIZEALL, IDC_SIZENESW, IDC_SIZENWSE};
-    if (kind < 1 || kind > 6) return nullptr;
+void* standardCursor(CursorKind kind) {
+    static const LPCSTR names[kCursorKindCount] = {nullptr,     IDC_WAIT,     IDC_SIZEWE,  IDC_SIZENS,
+                                                   IDC_SIZEALL, IDC_SIZENESW, IDC_SIZENWSE};
+    if (kind <= kParentCursor || kind >= kCursorKindCount) return nullptr;
     return LoadCursorA(nullptr, names[kind]);
 }
 
 void* currentCursor(NativeWindow*) { return GetCursor(); }
 void applyCursor(NativeWindow*, void* cursor) { SetCursor(static_cast<HCURSOR>(cursor)); }
-
-int messageBox(const char* text, const char* caption, unsigned flags) { return MessageBoxA(nullptr, text, caption, flags); }
 
 BitmapImage* loadBitmapResource(int resourceId) {
     HBITMAP bitmap = LoadBitmapA(moduleInstance(), MAKEINTRESOURCEA(resourceId));

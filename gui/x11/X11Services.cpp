@@ -1,17 +1,15 @@
-// Pointer, modifier, time, cursor and message-box services on X11.
+// Pointer, modifier, time and cursor services on X11.
 #include <X11/Xutil.h>
 #include <X11/cursorfont.h>
 
-#include <cstring>
+#include <algorithm>
 #include <ctime>
+#include <iterator>
 
-#include "DrawContext.h"
-#include "RasterCanvas.h"
-#include "X11Connection.h"
+#include "X11Backend.h"
 
 namespace {
 
-std::uint32_t lastEventTickMs = 0;
 // The X server's double-click time is a toolkit setting, not a server one.
 constexpr std::uint32_t kDoubleClickMs = 400;
 
@@ -29,7 +27,7 @@ Bool isLeftButtonPress(Display*, XEvent* event, XPointer) {
 
 }  // namespace
 
-void x11::noteEventTime() { lastEventTickMs = platform::tickCountMs(); }
+void x11::noteEventTime() { x11::backend().lastEventTickMs = platform::tickCountMs(); }
 
 namespace platform {
 
@@ -67,7 +65,7 @@ void sleepMs(std::uint32_t ms) {
 }
 
 std::uint32_t doubleClickTimeMs() { return kDoubleClickMs; }
-std::uint32_t lastMessageTimeMs() { return lastEventTickMs; }
+std::uint32_t lastMessageTimeMs() { return x11::backend().lastEventTickMs; }
 
 bool takeLeftButtonDown() {
     Display* dpy = x11::display();
@@ -78,19 +76,24 @@ bool takeLeftButtonDown() {
     return true;
 }
 
-void* standardCursor(int kind) {
-    static const unsigned shapes[7] = {0, XC_watch, XC_sb_h_double_arrow, XC_sb_v_double_arrow, XC_fleur,
-                                       XC_bottom_left_corner, XC_bottom_right_corner};
-    static Cursor made[7];
-    static Display* madeOn = nullptr;
+void* standardCursor(CursorKind kind) {
+    static const unsigned shapes[kCursorKindCount] = {0,
+                                                      XC_watch,
+                                                      XC_sb_h_double_arrow,
+                                                      XC_sb_v_double_arrow,
+                                                      XC_fleur,
+                                                      XC_bottom_left_corner,
+                                                      XC_bottom_right_corner};
     Display* dpy = x11::display();
-    if (kind < 1 || kind > 6 || !dpy) return nullptr;
-    if (madeOn != dpy) {
-        std::memset(made, 0, sizeof made);
-        madeOn = dpy;
+    if (kind <= kParentCursor || kind >= kCursorKindCount || !dpy) return nullptr;
+    x11::Backend& state = x11::backend();
+    if (state.cursorsMadeOn != dpy) {
+        std::fill(std::begin(state.cursors), std::end(state.cursors), Cursor(0));
+        state.cursorsMadeOn = dpy;
     }
-    if (!made[kind]) made[kind] = XCreateFontCursor(dpy, shapes[kind]);
-    return reinterpret_cast<void*>(std::uintptr_t(made[kind]));
+    Cursor& cursor = state.cursors[kind];
+    if (!cursor) cursor = XCreateFontCursor(dpy, shapes[kind]);
+    return reinterpret_cast<void*>(std::uintptr_t(cursor));
 }
 
 void* currentCursor(NativeWindow* window) {
@@ -106,46 +109,6 @@ void applyCursor(NativeWindow* window, void* cursor) {
     else
         XUndefineCursor(dpy, window->xid);
     XFlush(dpy);
-}
-
-// A small top-level window with the text and the caption as its title; any click or key
-// closes it.
-int messageBox(const char* text, const char* caption, unsigned) {
-    Display* dpy = x11::display();
-    if (!dpy) return 1;
-    const int widthPx = 420, heightPx = 90;
-    const Window win = XCreateSimpleWindow(dpy, DefaultRootWindow(dpy), 100, 100, widthPx, heightPx, 1, 0, 0xF0F0F0);
-    XStoreName(dpy, win, caption ? caption : "");
-    XSelectInput(dpy, win, ExposureMask | ButtonPressMask | KeyPressMask);
-    XMapRaised(dpy, win);
-    RasterImage pixels(widthPx, heightPx, 0xF0F0F0);
-    {
-        RasterCanvas canvas(pixels);
-        DrawContext context(nullptr, &canvas, nullptr);
-        context.setFont(3);
-        context.setFontColour(colours::black);
-        context.drawTextInRect(text ? text : "", Rect(0, 0, widthPx, heightPx - 30));
-        context.drawTextInRect("OK", Rect(0, heightPx - 30, widthPx, heightPx));
-    }
-    const int screen = DefaultScreen(dpy);
-    XImage* image = XCreateImage(dpy, DefaultVisual(dpy, screen), unsigned(DefaultDepth(dpy, screen)), ZPixmap, 0,
-                                 reinterpret_cast<char*>(pixels.pixels.data()), widthPx, heightPx, 32, widthPx * 4);
-    const GC gc = XCreateGC(dpy, win, 0, nullptr);
-    for (bool done = false; !done;) {
-        XEvent event;
-        XWindowEvent(dpy, win, ExposureMask | ButtonPressMask | KeyPressMask, &event);
-        if (event.type == Expose && image) XPutImage(dpy, win, gc, image, 0, 0, 0, 0, widthPx, heightPx);
-        done = event.type == ButtonPress || event.type == KeyPress;
-    }
-    if (image) {
-        image->data = nullptr;
-        XDestroyImage(image);
-    }
-    XFreeGC(dpy, gc);
-    XDestroyWindow(dpy, win);
-    XFlush(dpy);
-    x11::closeDisplayIfUnused();
-    return 1;
 }
 
 void initialiseComponentObjects() {}

@@ -10,7 +10,7 @@
 #include "EditLine.h"
 #include "NativeWidgets.h"
 #include "RasterCanvas.h"
-#include "X11Connection.h"
+#include "X11Backend.h"
 
 namespace platform {
 struct NativeEditBox {
@@ -31,8 +31,6 @@ constexpr int kItemHeightPx = 18;
 constexpr int kSeparatorHeightPx = 7;
 constexpr int kMenuFontId = 3;
 constexpr std::uint32_t kMenuTimeoutMs = 60000;  // a menu nobody answers closes by itself
-
-platform::NativeEditBox* openBox = nullptr;
 
 // An X window showing a raster image of its own size.
 struct Surface {
@@ -295,7 +293,7 @@ int runMenu(Display* dpy, const std::vector<platform::PopupMenuItem>& items, Poi
 namespace x11 {
 
 bool handleWidgetEvent(const XEvent& event) {
-    platform::NativeEditBox* box = openBox;
+    platform::NativeEditBox* box = x11::backend().openBox;
     if (!box || event.xany.window != box->xid) return false;
     switch (event.type) {
         case Expose: paintBox(box); break;
@@ -318,7 +316,7 @@ namespace platform {
 
 NativeEditBox* createEditBox(NativeWindow* parent, const EditBoxSetup& setup, EditBoxClient* client) {
     Display* dpy = x11::display();
-    if (!dpy || !parent || !parent->xid || openBox) return nullptr;
+    if (!dpy || !parent || !parent->xid || x11::backend().openBox) return nullptr;
     Surface s;
     if (!makeSurface(dpy, parent->xid, setup.rect, false, ExposureMask | KeyPressMask | FocusChangeMask, s))
         return nullptr;
@@ -332,7 +330,7 @@ NativeEditBox* createEditBox(NativeWindow* parent, const EditBoxSetup& setup, Ed
     box->client = client;
     box->setup = setup;
     box->line = EditLine(setup.text);
-    openBox = box;
+    x11::backend().openBox = box;
     XSync(dpy, False);
     XSetInputFocus(dpy, box->xid, RevertToParent, CurrentTime);
     paintBox(box);
@@ -345,7 +343,7 @@ std::string editBoxText(NativeEditBox* box, std::size_t maxChars) {
 
 void destroyEditBox(NativeEditBox* box) {
     if (!box) return;
-    if (openBox == box) openBox = nullptr;
+    if (x11::backend().openBox == box) x11::backend().openBox = nullptr;
     box->client = nullptr;
     if (Display* dpy = x11::display()) {
         Surface s;

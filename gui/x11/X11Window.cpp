@@ -9,20 +9,17 @@
 #include <cstring>
 
 #include "RasterCanvas.h"
-#include "X11Connection.h"
+#include "X11Backend.h"
 
 namespace {
-
-Display* connection = nullptr;
-int pumpDepth = 0;
-XErrorHandler previousErrorHandler = nullptr;
 
 // Errors on our own connection (a request on a window the host has already destroyed)
 // are dropped instead of ending the host through Xlib's default handler; errors of other
 // connections go to the handler that was installed before.
 int onXError(Display* dpy, XErrorEvent* error) {
-    if (dpy == connection) return 0;
-    return previousErrorHandler ? previousErrorHandler(dpy, error) : 0;
+    const x11::Backend& state = x11::backend();
+    if (dpy == state.connection) return 0;
+    return state.previousErrorHandler ? state.previousErrorHandler(dpy, error) : 0;
 }
 
 // A rasteriser canvas on a window's back buffer that presents it when the context ends.
@@ -43,7 +40,7 @@ void paintWindow(platform::NativeWindow* w) {
 }
 
 void releaseResources(platform::NativeWindow* w) {
-    Display* dpy = connection;
+    Display* dpy = x11::backend().connection;
     if (w->image) {
         w->image->data = nullptr;  // the pixels belong to backBuffer
         XDestroyImage(w->image);
@@ -54,7 +51,7 @@ void releaseResources(platform::NativeWindow* w) {
 }
 
 void forget(platform::NativeWindow* w) {
-    auto& ws = x11::windows();
+    auto& ws = x11::backend().windows;
     ws.erase(std::remove(ws.begin(), ws.end(), w), ws.end());
 }
 
@@ -62,36 +59,40 @@ void forget(platform::NativeWindow* w) {
 
 namespace x11 {
 
+Backend& backend() {
+    static Backend state;
+    return state;
+}
+
 Display* display() {
-    if (!connection) {
-        connection = XOpenDisplay(nullptr);
-        if (connection) previousErrorHandler = XSetErrorHandler(onXError);
+    Backend& state = backend();
+    if (!state.connection) {
+        state.connection = XOpenDisplay(nullptr);
+        if (state.connection) state.previousErrorHandler = XSetErrorHandler(onXError);
     }
-    return connection;
+    return state.connection;
 }
 
 void closeDisplayIfUnused() {
-    if (connection && windows().empty()) {
-        XCloseDisplay(connection);
-        connection = nullptr;
+    Backend& state = backend();
+    if (state.connection && state.windows.empty()) {
+        XCloseDisplay(state.connection);
+        state.connection = nullptr;
+        state.cursorsMadeOn = nullptr;  // the cursors went with the connection
         // Put the earlier handler back unless someone replaced ours meanwhile.
-        const XErrorHandler current = XSetErrorHandler(previousErrorHandler);
+        const XErrorHandler current = XSetErrorHandler(state.previousErrorHandler);
         if (current != onXError) XSetErrorHandler(current);
     }
 }
 
-std::vector<platform::NativeWindow*>& windows() {
-    static std::vector<platform::NativeWindow*> list;
-    return list;
-}
-
 platform::NativeWindow* findWindow(Window xid) {
-    for (auto* w : windows())
+    for (auto* w : backend().windows)
         if (w->xid == xid) return w;
     return nullptr;
 }
 
 void present(platform::NativeWindow* w) {
+    Display* connection = backend().connection;
     if (!connection || !w->xid || !w->image) return;
     XPutImage(connection, w->xid, w->gc, w->image, 0, 0, 0, 0, unsigned(w->backBuffer.width),
               unsigned(w->backBuffer.height));
@@ -153,7 +154,7 @@ NativeWindow* createChildWindow(void* parent, const char*, int widthPx, int heig
     XSelectInput(dpy, w->xid, ExposureMask | ButtonPressMask | StructureNotifyMask);
     XMapWindow(dpy, w->xid);
     XFlush(dpy);
-    x11::windows().push_back(w);
+    x11::backend().windows.push_back(w);
     return w;
 }
 
@@ -161,6 +162,7 @@ void destroyWindow(NativeWindow* window) {
     if (!window) return;
     window->client = nullptr;
     forget(window);
+    Display* connection = x11::backend().connection;
     if (connection && window->xid) {
         XDestroyWindow(connection, window->xid);
         XSync(connection, False);
@@ -176,6 +178,7 @@ std::unique_ptr<Canvas> windowCanvas(NativeWindow* window) {
 }
 
 Point windowScreenOrigin(NativeWindow* window) {
+    Display* connection = x11::backend().connection;
     if (!connection || !window || !window->xid) return Point();
     int x = 0, y = 0;
     Window child;
@@ -184,22 +187,25 @@ Point windowScreenOrigin(NativeWindow* window) {
 }
 
 void pumpWindowEvents(NativeWindow*) {
-    if (!connection) return;
-    ++pumpDepth;
+    x11::Backend& state = x11::backend();
+    if (!state.connection) return;
+    ++state.pumpDepth;
     XEvent event;
-    if (pumpDepth > 1) {
+    if (state.pumpDepth > 1) {
         // Inside a drag started by a delivered click: paint only, clicks wait.
-        while (XCheckTypedEvent(connection, Expose, &event)) x11::handleEvent(event);
+        while (XCheckTypedEvent(state.connection, Expose, &event)) x11::handleEvent(event);
     } else {
-        while (connection && XPending(connection)) {
-            XNextEvent(connection, &event);
+        // An event may close the last window and with it the connection.
+        while (state.connection && XPending(state.connection)) {
+            XNextEvent(state.connection, &event);
             x11::handleEvent(event);
         }
     }
-    --pumpDepth;
+    --state.pumpDepth;
 }
 
 bool dispatchOnePendingPaint() {
+    Display* connection = x11::backend().connection;
     if (!connection) return false;
     XEvent event;
     if (!XCheckTypedEvent(connection, Expose, &event)) return false;

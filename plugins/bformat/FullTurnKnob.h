@@ -6,13 +6,14 @@
 #include <cstdint>
 
 #include "RotaryKnob.h"
+#include "ToolkitConstants.h"
 
 namespace bformat {
 
 constexpr int kKnobFrameCount = 45;
 constexpr int kKnobFrameHeightPx = 48;
-constexpr float kKnobSweepRad = -6.2831855f;   // a full turn, clockwise
-constexpr float kKnobMinimumRad = 1.5707964f;  // straight up
+constexpr float kKnobSweepRad = -toolkit::kTwoPiF;   // a full turn, clockwise
+constexpr float kKnobMinimumRad = toolkit::kHalfPiF;  // straight up
 
 inline FilmstripKnob* newFullTurnKnob(const Rect& size, ControlListener* listener, std::int32_t tag, Bitmap* strip) {
     auto* knob = new FilmstripKnob(size, listener, tag, kKnobFrameCount, kKnobFrameHeightPx, strip, Point());

@@ -25,10 +25,7 @@ const Rect kPictureRect(239, 28, 319, 116);
 
 DecoderEditor::DecoderEditor(AudioEffectX* effect)
     : GuiEditor(effect), background(new Bitmap(kBackgroundId)), splashPicture(new Bitmap(kSplashId)) {
-    rect.top = 0;
-    rect.left = 0;
-    rect.bottom = std::int16_t(background->getHeight());
-    rect.right = std::int16_t(background->getWidth());
+    sizeToBitmap(*background);
 }
 
 DecoderEditor::~DecoderEditor() {
@@ -60,22 +57,20 @@ std::int32_t DecoderEditor::open(void* parent) {
     frame->addView(layoutPicture);
     pictures->release();
 
-    gate.open();
+    openControls();
     refresh();
     return 1;
 }
 
 void DecoderEditor::close() {
-    gate.shut();
-    delete frame;  // the frame releases the three controls
-    frame = nullptr;
+    deleteFrame();  // the frame releases the three controls
     splash = nullptr;
     layoutSwitch = nullptr;
     layoutPicture = nullptr;
 }
 
 void DecoderEditor::parameterChanged(std::int32_t index, float) {
-    const FrameGate::Pass pass(gate);
+    const ControlsPass pass = enterControls();
     if (!pass) return;
     const float stored = effect->getParameter(index);
     layoutPicture->setValue(stored);

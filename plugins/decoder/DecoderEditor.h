@@ -4,11 +4,10 @@
 //
 // Threads: parameterChanged may come from the audio thread (hosts that automate there); it
 // only stores control values, and drawing waits for the user-interface thread's idle. The
-// gate keeps close from deleting the controls while it sets them.
+// base's controls pass keeps close from deleting the controls while it sets them.
 #pragma once
 
 #include "Control.h"
-#include "FrameGate.h"
 #include "GuiEditor.h"
 
 class Bitmap;
@@ -27,12 +26,12 @@ public:
 
     std::int32_t open(void* parent) override;
     void close() override;
+    // [thread-safe] Sets the controls of the index to the plug-in's value.
     void parameterChanged(std::int32_t index, float value) override;
     void controlChanged(DrawContext* context, Control* control) override;
     void refresh() override {}
 
 private:
-    FrameGate gate;
     Bitmap* background;
     Bitmap* splashPicture;
     SplashOverlay* splash = nullptr;

@@ -10,7 +10,7 @@ public:
     // host no instance.
     explicit DecoderPluginWithEditor(audioMasterCallback audioMaster);
 
-    // [ui-thread; some hosts: audio thread]
+    // [thread-safe] Some hosts automate from their audio thread.
     void setParameter(std::int32_t index, float value) override;
     std::int32_t getPlugCategory() override;
 };

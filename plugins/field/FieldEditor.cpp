@@ -30,10 +30,7 @@ FieldEditor::FieldEditor(AudioEffectX* effect)
       splash(new Bitmap(kSplashId)),
       knobStrip(new Bitmap(kKnobId)),
       orderStrip(new Bitmap(kOrderId)) {
-    rect.top = 0;
-    rect.left = 0;
-    rect.bottom = std::int16_t(background->getHeight());
-    rect.right = std::int16_t(background->getWidth());
+    sizeToBitmap(*background);
 }
 
 FieldEditor::~FieldEditor() {
@@ -44,7 +41,6 @@ FieldEditor::~FieldEditor() {
 std::int32_t FieldEditor::open(void* parent) {
     close();  // a second open without close rebuilds everything
     GuiEditor::open(parent);
-    pending.clear();  // the controls start from the plug-in's current values
     frame = new EditorFrame(Rect(0, 0, rect.right, rect.bottom), parent, this);
     frame->setBackgroundBitmap(background);
 
@@ -63,38 +59,26 @@ std::int32_t FieldEditor::open(void* parent) {
         control->setValue(effect->getParameter(control->getTag()));
         frame->addView(control);
     }
+    openControls();
     return 1;
 }
 
 void FieldEditor::close() {
-    delete frame;  // releases the controls and destroys the window
-    frame = nullptr;
+    deleteFrame();  // releases the controls and destroys the window
     for (Control*& control : paramControls) control = nullptr;
 }
 
 void FieldEditor::parameterChanged(std::int32_t index, float) {
-    pending.mark(index);
+    const ControlsPass pass = enterControls();
+    if (!pass) return;
+    if (index >= 0 && index < kParamControlCount) paramControls[index]->setValue(effect->getParameter(index));
     markForRefresh();
-}
-
-void FieldEditor::showPendingParameters() {
-    pending.take([this](std::int32_t index) {
-        if (frame && index < kParamControlCount && paramControls[index])
-            paramControls[index]->setValue(effect->getParameter(index));
-    });
-}
-
-void FieldEditor::idle() {
-    if (isInHostIdle()) return;
-    showPendingParameters();
-    GuiEditor::idle();
 }
 
 void FieldEditor::controlChanged(DrawContext* context, Control* control) {
     const std::int32_t tag = control ? control->getTag() : -1;
     if (tag < 0 || tag >= kParamControlCount) return;  // the splash area
     effect->setParameterAutomated(tag, control->getValue());
-    showPendingParameters();  // the control shows what the plug-in stored
     if (control->needsRedraw()) control->draw(context);
     markForRefresh();
 }

@@ -3,14 +3,14 @@
 // shows the splash picture over the whole editor until the next click.
 //
 // Threads: parameterChanged may come from the audio thread through setParameter; it only
-// marks the parameter and sets the refresh flag. Everything else runs on the UI thread.
+// stores control values and the refresh flag, inside the base's controls pass, and the
+// controls draw at the next idle. Everything else runs on the UI thread.
 #pragma once
 
 #include <cstdint>
 
 #include "Control.h"
 #include "GuiEditor.h"
-#include "PendingParameters.h"
 
 class Bitmap;
 
@@ -24,20 +24,15 @@ class FieldEditor : public GuiEditor, public ControlListener {
 
     std::int32_t open(void* parent) override;
     void close() override;
-    // Shows the parameter changes marked since the last idle, then redraws what is dirty.
-    void idle() override;
-    // [any thread] Marks the index; the control follows at the next idle.
+    // [thread-safe] Sets the control of the index to the plug-in's value.
     void parameterChanged(std::int32_t index, float value) override;
     void controlChanged(DrawContext* context, Control* control) override;
 
    private:
-    // [ui-thread] Sets the controls of the marked indices to the plug-in's values.
-    void showPendingParameters();
 
     Bitmap* background;
     Bitmap* splash;
     Bitmap* knobStrip;
     Bitmap* orderStrip;
     Control* paramControls[kParamControlCount] = {};  // indexed by tag
-    bformat::PendingParameters pending;
 };

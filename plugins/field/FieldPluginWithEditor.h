@@ -11,6 +11,6 @@ class FieldPluginWithEditor : public FieldPlugin {
     // refuses the instance.
     explicit FieldPluginWithEditor(audioMasterCallback audioMaster);
 
-    // [any thread] The plain setParameter, then the editor records the new value.
+    // [thread-safe] The plain setParameter, then the editor records the new value.
     void setParameter(std::int32_t index, float value) override;
 };

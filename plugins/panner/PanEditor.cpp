@@ -69,10 +69,7 @@ PanEditor::PanEditor(AudioEffectX* effect, PanVariant variant)
       splash(new Bitmap(kSplashId)),
       knobStrip(new Bitmap(kKnobId)) {
     if (variant == PanVariant::Master) mirrorStrip = new Bitmap(kMirrorId);
-    rect.top = 0;
-    rect.left = 0;
-    rect.bottom = std::int16_t(background->getHeight());
-    rect.right = std::int16_t(background->getWidth());
+    sizeToBitmap(*background);
 }
 
 PanEditor::~PanEditor() {
@@ -88,10 +85,10 @@ std::int32_t PanEditor::open(void* parent) {
     GuiEditor::open(parent);
     if (!faderTrack) faderTrack = new Bitmap(kFaderTrackId);
     if (!faderHandle) faderHandle = new Bitmap(kFaderHandleId);
-    pending.clear();  // the controls start from the plug-in's current values
     frame = new EditorFrame(Rect(0, 0, rect.right, rect.bottom), parent, this);
     frame->setBackgroundBitmap(background);
     addControls();
+    openControls();
     return 1;
 }
 
@@ -127,8 +124,7 @@ void PanEditor::addControls() {
 }
 
 void PanEditor::close() {
-    delete frame;  // releases the controls and destroys the window
-    frame = nullptr;
+    deleteFrame();  // releases the controls and destroys the window
     for (Control*& control : controls) control = nullptr;
     releaseBitmap(faderTrack);
     releaseBitmap(faderHandle);
@@ -142,26 +138,15 @@ Control* PanEditor::controlFor(std::int32_t tag) const {
 }
 
 void PanEditor::parameterChanged(std::int32_t index, float) {
-    pending.mark(index);
+    const ControlsPass pass = enterControls();
+    if (!pass) return;
+    if (Control* control = controlFor(index)) control->setValue(effect->getParameter(index));
     markForRefresh();
-}
-
-void PanEditor::showPendingParameters() {
-    pending.take([this](std::int32_t index) {
-        if (Control* control = frame ? controlFor(index) : nullptr) control->setValue(effect->getParameter(index));
-    });
-}
-
-void PanEditor::idle() {
-    if (isInHostIdle()) return;
-    showPendingParameters();
-    GuiEditor::idle();
 }
 
 void PanEditor::controlChanged(DrawContext* context, Control* control) {
     if (!control || controlFor(control->getTag()) != control) return;  // the splash area
     effect->setParameterAutomated(control->getTag(), control->getValue());
-    showPendingParameters();  // the control shows what the plug-in stored
     if (control->needsRedraw()) control->draw(context);
     markForRefresh();
 }

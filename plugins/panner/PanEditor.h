@@ -4,7 +4,8 @@
 // whole editor until the next click. It draws no numbers; the host shows the values.
 //
 // Threads: parameterChanged may come from the audio thread through setParameter; it only
-// marks the parameter and sets the refresh flag. Everything else runs on the UI thread.
+// stores control values and the refresh flag, inside the base's controls pass, and the
+// controls draw at the next idle. Everything else runs on the UI thread.
 #pragma once
 
 #include <cstdint>
@@ -12,7 +13,6 @@
 #include "Control.h"
 #include "GuiEditor.h"
 #include "PanPlugin.h"
-#include "PendingParameters.h"
 
 class Bitmap;
 
@@ -27,9 +27,7 @@ class PanEditor : public GuiEditor, public ControlListener {
 
     std::int32_t open(void* parent) override;
     void close() override;
-    // Shows the parameter changes marked since the last idle, then redraws what is dirty.
-    void idle() override;
-    // [any thread] Marks the index; the control follows at the next idle.
+    // [thread-safe] Sets the control of the index to the plug-in's value.
     void parameterChanged(std::int32_t index, float value) override;
     void controlChanged(DrawContext* context, Control* control) override;
 
@@ -37,8 +35,6 @@ class PanEditor : public GuiEditor, public ControlListener {
     // The control standing for a host index, or null.
     Control* controlFor(std::int32_t tag) const;
     void addControls();
-    // [ui-thread] Sets the controls of the marked indices to the plug-in's values.
-    void showPendingParameters();
 
     const PanVariant variant;
     Bitmap* background;
@@ -48,5 +44,4 @@ class PanEditor : public GuiEditor, public ControlListener {
     Bitmap* faderTrack = nullptr;   // while open
     Bitmap* faderHandle = nullptr;  // while open
     Control* controls[kControlCount] = {};
-    bformat::PendingParameters pending;
 };

@@ -12,6 +12,6 @@ class PanPluginWithEditor : public PanPlugin {
     // refuses the instance.
     PanPluginWithEditor(audioMasterCallback audioMaster, PanVariant variant);
 
-    // [any thread] The plain setParameter, then the editor records the new value.
+    // [thread-safe] The plain setParameter, then the editor records the new value.
     void setParameter(std::int32_t index, float value) override;
 };

@@ -40,10 +40,7 @@ const Rect kAboutClickArea(372, 244, 426, 262);
 
 RigDecoderEditor::RigDecoderEditor(RigDecoderPlugin* rigPlugin)
     : GuiEditor(rigPlugin), plugin(rigPlugin), background(new Bitmap(kBackgroundId)) {
-    rect.top = 0;
-    rect.left = 0;
-    rect.bottom = std::int16_t(background->getHeight());
-    rect.right = std::int16_t(background->getWidth());
+    sizeToBitmap(*background);
 }
 
 RigDecoderEditor::~RigDecoderEditor() {
@@ -58,14 +55,12 @@ std::int32_t RigDecoderEditor::open(void* parent) {
     frame = new EditorFrame(Rect(0, 0, rect.right, rect.bottom), parent, this);
     frame->setBackgroundBitmap(background);
     addControls();
-    gate.open();
+    openControls();
     return 1;
 }
 
 void RigDecoderEditor::close() {
-    gate.shut();
-    delete frame;  // the frame releases its controls
-    frame = nullptr;
+    deleteFrame();  // the frame releases its controls
     forgetControls();
     releasePictures();
 }
@@ -148,7 +143,7 @@ void RigDecoderEditor::forgetControls() {
 }
 
 void RigDecoderEditor::parameterChanged(std::int32_t index, float) {
-    const FrameGate::Pass pass(gate);
+    const ControlsPass pass = enterControls();
     if (!pass) return;
     const float stored = plugin->getParameter(index);
     switch (index) {

@@ -6,12 +6,11 @@
 //
 // Threads: parameterChanged also comes from the audio thread when the loudspeaker test
 // ends by itself; it only stores control values and the refresh flag, and the controls
-// draw at the user-interface thread's next idle. The gate keeps close from deleting the
-// controls while it sets them.
+// draw at the user-interface thread's next idle. The base's controls pass keeps close
+// from deleting the controls while it sets them.
 #pragma once
 
 #include "Control.h"
-#include "FrameGate.h"
 #include "GuiEditor.h"
 
 class Bitmap;
@@ -43,6 +42,7 @@ public:
 
     std::int32_t open(void* parent) override;
     void close() override;
+    // [thread-safe] Sets the controls of the index to the plug-in's value.
     void parameterChanged(std::int32_t index, float value) override;
     void controlChanged(DrawContext* context, Control* control) override;
 
@@ -66,7 +66,6 @@ private:
     void forgetControls();
 
     RigDecoderPlugin* plugin;
-    FrameGate gate;
     Bitmap* background;
     Bitmap* pictures[kPictureCount] = {};  // bitmaps 129 to 137 while open
 

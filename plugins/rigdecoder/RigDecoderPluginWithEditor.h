@@ -10,6 +10,6 @@ public:
     // host no instance.
     explicit RigDecoderPluginWithEditor(audioMasterCallback audioMaster);
 
-    // [ui-thread; the audio thread when the loudspeaker test ends by itself]
+    // [thread-safe] Also the audio thread's, when the loudspeaker test ends by itself.
     void setParameter(std::int32_t index, float value) override;
 };

@@ -57,10 +57,7 @@ ZoomEditor::ZoomEditor(AudioEffectX* effect)
       knobStrip(new Bitmap(kKnobId)),
       faderTrack(new Bitmap(kFaderTrackId)),
       faderHandle(new Bitmap(kFaderHandleId)) {
-    rect.top = 0;
-    rect.left = 0;
-    rect.bottom = std::int16_t(background->getHeight());
-    rect.right = std::int16_t(background->getWidth());
+    sizeToBitmap(*background);
 }
 
 ZoomEditor::~ZoomEditor() {
@@ -71,7 +68,6 @@ ZoomEditor::~ZoomEditor() {
 std::int32_t ZoomEditor::open(void* parent) {
     close();  // a second open without close rebuilds everything
     GuiEditor::open(parent);
-    pending.clear();  // the controls start from the plug-in's current values
     frame = new EditorFrame(Rect(0, 0, rect.right, rect.bottom), parent, this);
     frame->setBackgroundBitmap(background);
 
@@ -103,41 +99,31 @@ std::int32_t ZoomEditor::open(void* parent) {
         displays[param] = display;
         frame->addView(display);
     }
+    openControls();
     return 1;
 }
 
 void ZoomEditor::close() {
-    delete frame;  // releases the controls and destroys the window
-    frame = nullptr;
+    deleteFrame();  // releases the controls and destroys the window
     for (Control*& control : paramControls) control = nullptr;
     for (ValueDisplay*& display : displays) display = nullptr;
 }
 
 void ZoomEditor::parameterChanged(std::int32_t index, float) {
-    pending.mark(index);
-    markForRefresh();
-}
-
-void ZoomEditor::showPendingParameters() {
-    pending.take([this](std::int32_t index) {
-        if (!frame || index >= kParamCount || !paramControls[index]) return;
+    const ControlsPass pass = enterControls();
+    if (!pass) return;
+    if (index >= 0 && index < kParamCount) {
         const float stored = effect->getParameter(index);
         paramControls[index]->setValue(stored);
         displays[index]->setValue(stored);
-    });
-}
-
-void ZoomEditor::idle() {
-    if (isInHostIdle()) return;
-    showPendingParameters();
-    GuiEditor::idle();
+    }
+    markForRefresh();
 }
 
 void ZoomEditor::controlChanged(DrawContext* context, Control* control) {
     const std::int32_t tag = control ? control->getTag() : -1;
     if (tag < 0 || tag >= kParamCount || control != paramControls[tag]) return;  // the splash area
     effect->setParameterAutomated(tag, control->getValue());
-    showPendingParameters();  // the control and its display show what the plug-in stored
     if (control->needsRedraw()) control->draw(context);
     markForRefresh();
 }

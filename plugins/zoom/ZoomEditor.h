@@ -4,14 +4,14 @@
 // click shows the splash picture over the whole editor until the next click.
 //
 // Threads: parameterChanged may come from the audio thread through setParameter; it only
-// marks the parameter and sets the refresh flag. Everything else runs on the UI thread.
+// stores control values and the refresh flag, inside the base's controls pass, and the
+// controls draw at the next idle. Everything else runs on the UI thread.
 #pragma once
 
 #include <cstdint>
 
 #include "Control.h"
 #include "GuiEditor.h"
-#include "PendingParameters.h"
 
 class Bitmap;
 class ValueDisplay;
@@ -26,9 +26,7 @@ class ZoomEditor : public GuiEditor, public ControlListener {
 
     std::int32_t open(void* parent) override;
     void close() override;
-    // Shows the parameter changes marked since the last idle, then redraws what is dirty.
-    void idle() override;
-    // [any thread] Marks the index; the controls follow at the next idle.
+    // [thread-safe] Sets the control and display of the index to the plug-in's value.
     void parameterChanged(std::int32_t index, float value) override;
     void controlChanged(DrawContext* context, Control* control) override;
 
@@ -38,8 +36,6 @@ class ZoomEditor : public GuiEditor, public ControlListener {
     static void zoomText(float value, char* text);
 
    private:
-    // [ui-thread] Sets the controls and displays of the marked indices to the plug-in's values.
-    void showPendingParameters();
 
     Bitmap* background;
     Bitmap* splash;
@@ -48,5 +44,4 @@ class ZoomEditor : public GuiEditor, public ControlListener {
     Bitmap* faderHandle;
     Control* paramControls[kParamCount] = {};  // indexed by tag
     ValueDisplay* displays[kParamCount] = {};  // indexed by the parameter shown
-    bformat::PendingParameters pending;
 };

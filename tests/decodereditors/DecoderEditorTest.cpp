@@ -7,7 +7,7 @@
 #include "PngWriter.h"
 #include "SplashOverlay.h"
 #include "StepSwitch.h"
-#include "TwinEditor.h"
+#include "DecoderEditorChecks.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ protected:
         return ::testing::AssertionSuccess();
     }
 
-    TwinEditor editor{testhost::pluginPath("test-only/orva_decoder_ui_headless")};
+    TwinEditor editor{"orva_decoder_ui"};
     RasterImage switchStrip = resourceBitmap("decoder/switch.bmp");
     RasterImage layoutPictures = resourceBitmap("decoder/layouts.bmp");
 };

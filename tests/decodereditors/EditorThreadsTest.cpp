@@ -1,6 +1,7 @@
 // The audio thread meets the editor: processing with a loudspeaker test that ends by
 // itself (its parameterChanged comes from the audio thread) and storms of setParameter
-// from the audio thread, while the user-interface thread idles the open editor. Run in a
+// from the audio thread, while the user-interface thread idles the open editor (the two
+// decoders and a first-order editor, which share the editor base's controls pass). Run in a
 // ThreadSanitizer build this shows the exchange of control values and flags is race-free,
 // also while the editor opens and closes; in every build it checks the editor ends up
 // showing what the plug-in holds.
@@ -9,7 +10,8 @@
 #include <atomic>
 #include <thread>
 
-#include "TwinEditor.h"
+#include "DecoderEditorChecks.h"
+#include "ValueDisplay.h"
 
 namespace {
 
@@ -40,7 +42,7 @@ int idleWhile(TwinEditor& editor, Audio audio) {
 
 TEST(EditorThreads, RigTestEndingInTheAudioThreadAndParameterStormsWhileTheEditorIdles) {
     headless::reset();
-    TwinEditor editor(testhost::pluginPath("test-only/halvane_headless"));
+    TwinEditor editor("halvane");
     ASSERT_TRUE(editor.open()) << editor.host.error();
     editor.host.recordCalls = false;  // the host's record is not part of what is tested
     std::atomic<int> endedRuns{0};
@@ -72,7 +74,7 @@ TEST(EditorThreads, RigTestEndingInTheAudioThreadAndParameterStormsWhileTheEdito
 
 TEST(EditorThreads, DecoderAutomatedFromTheAudioThreadWhileTheEditorIdles) {
     headless::reset();
-    TwinEditor editor(testhost::pluginPath("test-only/orva_decoder_ui_headless"));
+    TwinEditor editor("orva_decoder_ui");
     ASSERT_TRUE(editor.open()) << editor.host.error();
     editor.host.recordCalls = false;
 
@@ -88,13 +90,47 @@ TEST(EditorThreads, DecoderAutomatedFromTheAudioThreadWhileTheEditorIdles) {
     EXPECT_TRUE(showsBitmap(editor.pixels(), Rect(239, 28, 319, 116), pictures, Point(0, 5 * 88)));
 }
 
+// Every control of the open editor bound to a parameter shows the plug-in's value (value
+// displays carry no tag of their own and are left out).
+void expectControlsShowThePlugin(TwinEditor& editor) {
+    ASSERT_NE(editor.frame(), nullptr);
+    int bound = 0;
+    for (std::int32_t i = 0; i < editor.frame()->viewCount(); ++i) {
+        View* view = editor.frame()->viewAt(i);
+        auto* control = dynamic_cast<Control*>(view);
+        const std::int32_t tag = control && !dynamic_cast<ValueDisplay*>(view) ? control->getTag() : -1;
+        if (tag < 0 || tag >= editor.host.effect()->numParams) continue;
+        EXPECT_EQ(control->getValue(), editor.host.getParameter(tag)) << "tag " << tag;
+        ++bound;
+    }
+    EXPECT_GT(bound, 0);
+}
+
+TEST(EditorThreads, FirstOrderEditorAutomatedFromTheAudioThreadWhileTheEditorIdles) {
+    headless::reset();
+    TwinEditor editor("orva_zoom_ui");
+    ASSERT_TRUE(editor.open()) << editor.host.error();
+    editor.host.recordCalls = false;
+    const int params = editor.host.effect()->numParams;
+
+    idleWhile(editor, [&] {
+        for (int block = 0; block < 400; ++block) {
+            for (int index = 0; index < params; ++index)
+                editor.host.setParameter(index, float((block + index) % 9) / 8.0f);
+            editor.host.runBlock(testhost::ProcessMode::Replacing, {}, kBlockFrames);
+        }
+    });
+
+    expectControlsShowThePlugin(editor);
+}
+
 // The user-interface thread opens and closes the editor while the audio thread automates
 // every parameter: close must not delete a control that parameterChanged is setting.
 TEST(EditorThreads, EditorsOpenAndCloseWhileTheAudioThreadAutomates) {
-    for (const char* twin : {"test-only/halvane_headless", "test-only/orva_decoder_ui_headless"}) {
-        SCOPED_TRACE(twin);
+    for (const char* library : {"halvane", "orva_decoder_ui", "orva_panner_master_ui", "orva_zoom_ui"}) {
+        SCOPED_TRACE(library);
         headless::reset();
-        TwinEditor editor(testhost::pluginPath(twin));
+        TwinEditor editor(library);
         ASSERT_TRUE(editor.host.loaded()) << editor.host.error();
         ASSERT_NE(editor.host.instantiateAndStart(), nullptr);
         editor.host.recordCalls = false;

@@ -14,7 +14,7 @@
 #include "SplashOverlay.h"
 #include "TextField.h"
 #include "ToggleButton.h"
-#include "TwinEditor.h"
+#include "DecoderEditorChecks.h"
 
 namespace fs = std::filesystem;
 
@@ -83,7 +83,7 @@ protected:
             editor.host.runBlock(testhost::ProcessMode::Replacing, {}, std::min(4096, frames - done));
     }
 
-    TwinEditor editor{testhost::pluginPath("test-only/halvane_headless")};
+    TwinEditor editor{"halvane"};
     RasterImage rigPictures = resourceBitmap("rigdecoder/rigs.bmp");
 };
 
@@ -204,7 +204,7 @@ TEST_F(RigDecoderEditorTest, FaderEndsAndResetGestures) {
     for (const Case& d : drags) {
         SCOPED_TRACE(d.what);
         editor.host.setParameter(d.param, 0.3f);
-        editor.drag(d.from, d.to);
+        editor.drag(d.from, {d.from, d.to});
         EXPECT_EQ(editor.host.getParameter(d.param), d.expected);
         EXPECT_TRUE(editor.host.editGesturesBalanced());
     }
@@ -264,7 +264,7 @@ protected:
 
 TEST_F(RigDecoderWithoutToneTest, StartStaysStartAndLeavesTheTestOff) {
     headless::reset();
-    TwinEditor editor(library);
+    TwinEditor editor(TwinEditor::AtPath{library});
     ASSERT_TRUE(editor.open()) << editor.host.error();
     editor.host.clearCalls();
     editor.click(kStartButton);

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "PngWriter.h"
-#include "TwinEditor.h"
+#include "DecoderEditorChecks.h"
 
 // After GoogleTest: the X11 headers define macros such as None and Bool.
 #include <X11/Xlib.h>
@@ -23,11 +23,10 @@ namespace {
 struct EditorCase {
     const char* name;
     const char* library;
-    const char* twin;
     int widthPx, heightPx;
 };
-const EditorCase kDecoder{"decoder", "orva_decoder_ui", "test-only/orva_decoder_ui_headless", 326, 126};
-const EditorCase kRigDecoder{"rig_decoder", "halvane", "test-only/halvane_headless", 430, 264};
+const EditorCase kDecoder{"decoder", "orva_decoder_ui", 326, 126};
+const EditorCase kRigDecoder{"rig_decoder", "halvane", 430, 264};
 
 class X11DecoderEditors : public ::testing::Test {
 protected:
@@ -62,7 +61,7 @@ protected:
         host = std::make_unique<testhost::TestHost>(testhost::pluginPath(c.library));
         ASSERT_TRUE(host->loaded()) << host->error();
         ASSERT_NE(host->instantiateAndStart(), nullptr);
-        twin = std::make_unique<TwinEditor>(testhost::pluginPath(c.twin));
+        twin = std::make_unique<TwinEditor>(c.library);
         ASSERT_TRUE(twin->host.loaded()) << twin->host.error();
         ASSERT_NE(twin->host.instantiateAndStart(), nullptr);
         for (auto [index, value] : values) setBoth(index, value);

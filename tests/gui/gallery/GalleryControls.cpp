@@ -11,13 +11,13 @@
 #include "SplashOverlay.h"
 #include "StepSwitch.h"
 #include "TextField.h"
+#include "ToolkitConstants.h"
 #include "ToggleButton.h"
 #include "ValueDisplay.h"
 
 namespace {
 constexpr int kKnobFrames = 45;
 constexpr int kKnobFramePx = 24;
-constexpr float kHalfPi = 1.5707964f;
 constexpr float kTwoPi = 6.2831855f;
 
 // A bitmap for one control's construction: the control retains what it keeps.
@@ -33,7 +33,7 @@ void GalleryControls::build(EditorFrame& frame, ControlListener& listener, Audio
     controls.clear();
 
     auto* knob = new FilmstripKnob(kKnobRect, &listener, kKnob, kKnobFrames, kKnobFramePx, knobStrip.bitmap, Point());
-    knob->setMinimumAngle(kHalfPi);
+    knob->setMinimumAngle(toolkit::kHalfPiF);
     knob->setSweepAngle(-kTwoPi);
     knob->setTransparent(true);
     controls.push_back(knob);

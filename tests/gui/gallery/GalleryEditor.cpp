@@ -14,10 +14,7 @@ bool overlaps(const Rect& a, const Rect& b) {
 
 GalleryEditor::GalleryEditor(AudioEffectX* effect)
     : GuiEditor(effect), background(new Bitmap(128)), strip(new Bitmap(129)), toggle(new Bitmap(130)) {
-    rect.top = 0;
-    rect.left = 0;
-    rect.bottom = std::int16_t(background->getHeight());
-    rect.right = std::int16_t(background->getWidth());
+    sizeToBitmap(*background);
 }
 
 GalleryEditor::~GalleryEditor() {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Geometry.h"
+#include "ImageComparison.h"
 #include "RasterImage.h"
 
 constexpr int kGalleryWidthPx = 240;
@@ -16,14 +17,3 @@ const std::vector<Rect>& galleryTextAreas();
 // Opens a fresh gallery plug-in's editor with these parameter values, paints it once and
 // runs one idle pass; answers the window's pixels.
 RasterImage renderGalleryReference(const std::vector<float>& values);
-
-struct ImageComparison {
-    bool sameSize = false;
-    int exactMismatches = 0;         // differing pixels outside the text areas
-    double textMeanDifference = 0;   // mean absolute channel difference inside them
-    std::string describe() const;
-};
-ImageComparison compareWithReference(const RasterImage& actual, const RasterImage& reference,
-                                     const std::vector<Rect>& textAreas);
-// Text may differ by hinting and smoothing between font engines; bitmaps may not.
-constexpr double kTextTolerance = 40.0;

@@ -1,5 +1,8 @@
 #include "TwinEditor.h"
 
+#include "AudioEffect.h"
+#include "GuiEditor.h"
+
 namespace {
 Point toScreen(Point frame) {
     return Point(frame.h + headless::kWindowScreenOrigin.h, frame.v + headless::kWindowScreenOrigin.v);
@@ -9,8 +12,11 @@ const RasterImage kEmpty;
 
 TwinEditor::TwinEditor(const std::string& library) : host(testhost::pluginPath("test-only/" + library + "_headless")) {}
 
+TwinEditor::TwinEditor(const AtPath& twin) : host(twin.path) {}
+
 bool TwinEditor::open() {
-    if (!host.loaded() || !host.instantiateAndStart()) return false;
+    if (!host.loaded()) return false;
+    if (!host.effect() && !host.instantiateAndStart()) return false;
     if (host.dispatch(effEditOpen, 0, 0, &parent) != 1) return false;
     window = headless::lastCreatedWindow();
     if (!window) return false;
@@ -30,6 +36,18 @@ void TwinEditor::drag(Point from, const std::vector<Point>& path, int buttons) {
     headless::queueInput({0, last});
     headless::click(window, from);
     idle();
+}
+
+void TwinEditor::close() {
+    host.dispatch(effEditClose);
+    window = nullptr;
+}
+
+EditorFrame* TwinEditor::frame() const {
+    if (!host.effect()) return nullptr;
+    auto* plugin = static_cast<AudioEffect*>(host.effect()->object);
+    auto* editor = dynamic_cast<GuiEditor*>(plugin->getEditorPointer());
+    return editor ? editor->getFrame() : nullptr;
 }
 
 std::uint32_t TwinEditor::pixel(int x, int y) const { return pixels().at(x, y); }

@@ -1,5 +1,8 @@
-// The backend's own display connection (never the host's), opened on first use and closed
-// when the last toolkit window of this library is gone, and the list of live windows.
+// The X11 backend's state and the calls its three parts (windows, services, widgets)
+// share. The state is one struct per library (the libraries export only their entry
+// point): its own display connection (never the host's), opened on first use and closed
+// when the last toolkit window of this library is gone, the live windows, the cursors
+// made on that connection, the open edit box and the time of the last input event.
 #pragma once
 
 #include <X11/Xlib.h>
@@ -22,14 +25,26 @@ struct NativeWindow {
     GC gc = nullptr;
     Cursor cursor = 0;        // 0: the parent's cursor
 };
+struct NativeEditBox;  // X11Widgets
 
 }  // namespace platform
 
 namespace x11 {
 
+struct Backend {
+    Display* connection = nullptr;
+    XErrorHandler previousErrorHandler = nullptr;
+    int pumpDepth = 0;  // nested pumpWindowEvents calls deliver paint events only
+    std::vector<platform::NativeWindow*> windows;
+    Cursor cursors[platform::kCursorKindCount] = {};  // by kind, made when first shown
+    Display* cursorsMadeOn = nullptr;
+    platform::NativeEditBox* openBox = nullptr;  // at most one at a time
+    std::uint32_t lastEventTickMs = 0;
+};
+Backend& backend();
+
 Display* display();  // opens the connection when needed; null without an X server
 void closeDisplayIfUnused();
-std::vector<platform::NativeWindow*>& windows();
 platform::NativeWindow* findWindow(Window xid);
 // Copies the back buffer to the window.
 void present(platform::NativeWindow* window);

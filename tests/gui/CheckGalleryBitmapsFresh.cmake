@@ -1,0 +1,27 @@
+# Redraws the gallery editor's bitmaps into a scratch folder and fails when a committed one
+# in resources/gallery differs from its redrawn file or is missing.
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+execute_process(COMMAND "${PYTHON}" "${GENERATOR}" "${WORK}" RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "make_gallery_bitmaps.py failed (${rc})")
+endif()
+file(GLOB made RELATIVE "${WORK}" "${WORK}/*.bmp")
+list(LENGTH made count)
+if(count EQUAL 0)
+  message(FATAL_ERROR "make_gallery_bitmaps.py made no bitmap")
+endif()
+set(stale)
+foreach(file IN LISTS made)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${WORK}/${file}" "${COMMITTED}/${file}"
+    RESULT_VARIABLE diff)
+  if(NOT diff EQUAL 0)
+    list(APPEND stale "${file}")
+  endif()
+endforeach()
+if(stale)
+  string(REPLACE ";" "\n  " stale "${stale}")
+  message(FATAL_ERROR "gallery bitmaps are out of date; run "
+    "tools/gallerybitmaps/make_gallery_bitmaps.py resources/gallery. Differing:\n  ${stale}")
+endif()
+message(STATUS "${count} gallery bitmaps up to date")
