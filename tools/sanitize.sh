@@ -72,11 +72,14 @@ case "$mode" in
     rm -f "$log"
     ;;
   tsan)
-    targets=(--target thread_storm_tests validate orva_field orva_zoom orva_panner_effect orva_panner_master
-      qel_filter halvane_plain orva_decoder_ui)
+    targets=(--target thread_storm_tests decoder_editor_thread_tests validate orva_field orva_zoom orva_panner_effect
+      orva_panner_master qel_filter halvane_plain orva_decoder_ui)
     configure_and_build -DORVA_SANITIZER_RUNTIME_IN_HOST=ON || { echo "sanitize tsan: 0 passed, 1 failed (build)"; exit 1; }
     export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1"
     "$build"/tests/validate/thread_storm_tests --gtest_color=no
+    tally $?
+    # Editors (headless twins) idling and opening on one thread while audio automates them.
+    "$build"/tests/decodereditors/decoder_editor_thread_tests --gtest_color=no
     tally $?
     for lib in "$build"/dist/linux-x86_64/*.so "$build"/dist/linux-x86_64/test-only/halvane_plain.so; do
       out=$("$build"/bin/validate --check "$lib" "audio while another thread storms parameters, programs, chunks" 2>&1)
