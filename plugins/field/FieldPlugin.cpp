@@ -1,10 +1,11 @@
 #include "FieldPlugin.h"
 
+#include "AngleConstants.h"
 #include "SelectorIndex.h"
 
 namespace {
 
-constexpr double kTwoPi = 6.283185307179586;
+using bformat::kTwoPi;
 const char* const kNames[] = {"Angle1", "Angle2", "Angle3", "Order of Processing"};
 const char* const kLabels[] = {"degrees", "degrees", "degrees", "process"};
 

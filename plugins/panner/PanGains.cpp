@@ -10,7 +10,7 @@ namespace pangains {
 namespace {
 
 // 2π rounded to float32, as the pan angle's wrap uses it.
-constexpr double kTwoPiFloat = 6.2831854820251465;
+constexpr double kTwoPiFloat = static_cast<float>(kTwoPi);
 const double kLn2 = portable::log(2.0);
 
 }  // namespace

@@ -4,10 +4,12 @@
 // block and hands the targets to the encoder.
 #pragma once
 
+#include "AngleConstants.h"
+
 namespace pangains {
 
-constexpr double kPi = 3.141592653589793;
-constexpr double kTwoPi = 6.283185307179586;
+using bformat::kPi;
+using bformat::kTwoPi;
 constexpr double kDenormalGuard = 1e-20;
 constexpr double kDistanceExponent = -0.3;
 constexpr double kSmallestCentre = 0.001;

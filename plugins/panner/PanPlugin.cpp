@@ -3,19 +3,19 @@
 #include <algorithm>
 #include <cstring>
 
+#include "AngleConstants.h"
 #include "PanGains.h"
 #include "PluginEditor.h"
 #include "ProgramName.h"
 #include "SelectorIndex.h"
 
-using pangains::kPi;
-using pangains::kTwoPi;
+using bformat::kDegreesPerRadian;
+using bformat::kPi;
+using bformat::kTwoPi;
 
 namespace {
 // Blocks compare their values bytewise, so the record must be floats only.
 static_assert(sizeof(PanValues) == 19 * sizeof(float), "PanValues holds only its nineteen floats");
-
-constexpr double kDegreesPerRadian = 57.29577951308232;
 
 }  // namespace
 

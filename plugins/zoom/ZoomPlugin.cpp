@@ -1,9 +1,11 @@
 #include "ZoomPlugin.h"
 
+#include "AngleConstants.h"
+
 namespace {
 
-constexpr double kTwoPi = 6.283185307179586;
-constexpr double kDegreesPerRadian = 57.29577951308232;
+using bformat::kDegreesPerRadian;
+using bformat::kTwoPi;
 const char* const kNames[] = {"Azimuth", "Elevation", "Zoom"};
 const char* const kLabels[] = {"degrees", "degrees", "zoom"};
 
