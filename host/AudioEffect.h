@@ -2,9 +2,12 @@
 // calls, keeps sample rate, block size, current program and the host callback, and holds
 // the value-to-text conversions every plug-in uses for its parameter displays.
 //
-// Threads: the host calls the dispatcher, setParameter and getParameter from its UI thread
-// and process/processReplacing from its audio thread. Nothing here locks; parameter
-// values are plain 32-bit fields.
+// Threads: the host calls the dispatcher from its UI thread, process/processReplacing from
+// its audio thread, and setParameter/getParameter from either. Nothing here locks. A value
+// one thread writes and another reads is a relaxed atomic (RelaxedFloat.h), and the audio
+// thread copies what it needs once per block; the record and the other fields here are set
+// while the host is not processing. Host-called entry points carry one of three tags:
+// [ui-thread], [audio-thread] or [thread-safe] (either thread, at any time).
 #pragma once
 
 #include <cstdint>
@@ -18,7 +21,7 @@ public:
     AudioEffect(audioMasterCallback audioMaster, std::int32_t numPrograms, std::int32_t numParams);
     virtual ~AudioEffect();
 
-    // [ui-thread; some hosts: audio thread]
+    // [thread-safe] Some hosts call these from the audio thread too.
     virtual void setParameter(std::int32_t index, float value);
     virtual float getParameter(std::int32_t index);
     // [ui-thread] Stores the value first, then tells the host (audioMasterAutomate).

@@ -69,7 +69,7 @@ public:
     virtual void* openWindow(void* window);
     virtual bool closeWindow(void* window);
     virtual void* getDirectory();
-    // [any thread] The master panner calls it from its audio processing.
+    // [thread-safe] The master panner calls it from its audio processing.
     virtual bool updateDisplay();
     virtual bool processVariableIo(void* varIo);
     virtual bool setSpeakerArrangement(void* input, void* output);

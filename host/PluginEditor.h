@@ -29,13 +29,13 @@ public:
         if (refreshFlag.exchange(false, std::memory_order_relaxed)) refresh();
     }
     virtual void refresh() {}
-    // [any thread] Only sets a flag: the audio thread may call it through setParameter.
+    // [thread-safe] Only sets a flag: the audio thread may call it through setParameter.
     virtual void markForRefresh() { refreshFlag.store(true, std::memory_order_relaxed); }
     virtual std::int32_t keyDown(VstKeyCode&) { return -1; }
     virtual std::int32_t keyUp(VstKeyCode&) { return -1; }
     virtual std::int32_t setKnobMode(std::int32_t) { return 0; }
     virtual bool wheel(float) { return false; }
-    // [any thread] Editor builds pass every setParameter here; only records the value.
+    // [thread-safe] Editor builds pass every setParameter here; only records the value.
     virtual void parameterChanged(std::int32_t, float) {}
 
     AudioEffectX* getEffect() const { return effect; }

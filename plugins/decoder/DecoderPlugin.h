@@ -18,7 +18,7 @@ public:
 
     explicit DecoderPlugin(audioMasterCallback audioMaster);
 
-    // [ui-thread; some hosts: audio thread]
+    // [thread-safe] Some hosts call these from the audio thread too.
     void setParameter(std::int32_t index, float value) override;
     float getParameter(std::int32_t index) override;
     void getParameterName(std::int32_t index, char* text) override;

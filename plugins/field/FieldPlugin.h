@@ -16,7 +16,7 @@ public:
 
     explicit FieldPlugin(audioMasterCallback audioMaster);
 
-    // [ui-thread] Stores the value, then recomputes the angles and the order index.
+    // [thread-safe] Stores the value; the audio thread derives the angles at block start.
     void setParameter(std::int32_t index, float value) override;
     void getParameterDisplay(std::int32_t index, char* text) override;
 

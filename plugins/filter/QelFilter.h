@@ -25,7 +25,7 @@ public:
                              float opt) override;
     std::int32_t getVstVersion() override { return 2; }
 
-    // [ui-thread; some hosts: audio thread]
+    // [thread-safe] Some hosts call these from the audio thread too.
     void setParameter(std::int32_t index, float value) override;
     float getParameter(std::int32_t index) override;
     void getParameterName(std::int32_t index, char* text) override;

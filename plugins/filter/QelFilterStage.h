@@ -13,7 +13,7 @@ class TQelFilter1 final : public TQelFilter {
 public:
     enum Output { kLow, kBand, kHigh };
 
-    // [audio-thread, block start] The frequency coefficient 2 sin(pi cutoff / rate) is
+    // [audio-thread] At block start the frequency coefficient 2 sin(pi cutoff / rate) is
     // recomputed only when the cutoff or the sample rate changed; it is the same value a
     // per-sample computation gives. Settings under which the loop would grow without bound
     // (a cutoff near half a low sample rate, resonance outside 0 to 1, a negative or NaN

@@ -23,7 +23,7 @@ class PanPlugin : public AudioEffectX {
 
     PanPlugin(audioMasterCallback audioMaster, PanVariant variant);
 
-    // [ui-thread] Host indices of the variant.
+    // [thread-safe] Host indices of the variant.
     void setParameter(std::int32_t index, float value) override;
     float getParameter(std::int32_t index) override;
     void getParameterName(std::int32_t index, char* text) override;

@@ -24,9 +24,9 @@ public:
 
     explicit RigDecoderPlugin(audioMasterCallback audioMaster);
 
-    // [ui-thread; the audio thread when the speaker test ends itself] Stores the value in
-    // the program and the current values; setting the test to exactly 0.0 also makes the
-    // test start again at the first speaker.
+    // [thread-safe] The audio thread calls it too when the speaker test ends itself. Stores
+    // the value in the program and the current values; setting the test to exactly 0.0 also
+    // makes the test start again at the first speaker.
     void setParameter(std::int32_t index, float value) override;
     float getParameter(std::int32_t index) override;
     void getParameterName(std::int32_t index, char* text) override;

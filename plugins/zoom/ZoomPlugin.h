@@ -15,7 +15,7 @@ public:
 
     explicit ZoomPlugin(audioMasterCallback audioMaster);
 
-    // [ui-thread] Stores the value, then recomputes azimuth, elevation and zoom target.
+    // [thread-safe] Stores the value; the audio thread derives its targets at block start.
     void setParameter(std::int32_t index, float value) override;
     void getParameterDisplay(std::int32_t index, char* text) override;
 
