@@ -6,42 +6,33 @@
 namespace {
 
 using bformat::kTwoPi;
-const char* const kNames[] = {"Angle1", "Angle2", "Angle3", "Order of Processing"};
-const char* const kLabels[] = {"degrees", "degrees", "degrees", "process"};
+// Programs hold the values in index order and replay them in that order.
+constexpr FieldPlugin::Spec kFieldParams[] = {
+    {"Angle1", "degrees", FieldDisplay::Angle, 0.0f, 0, 0},
+    {"Angle2", "degrees", FieldDisplay::Angle, 0.0f, 1, 1},
+    {"Angle3", "degrees", FieldDisplay::Angle, 0.0f, 2, 2},
+    {"Order of Processing", "process", FieldDisplay::Order, 0.0f, 3, 3},
+};
+static_assert(bformat::isConsistent(kFieldParams, FieldPlugin::kNumParams), "every slot and position used once");
 
 }  // namespace
 
 FieldPlugin::FieldPlugin(audioMasterCallback audioMaster)
-    : SoundFieldPlugin(audioMaster, kNewFieldProgram, kNames, kLabels) {
+    : SoundFieldPlugin(audioMaster, kFieldParams, "Ambisonic field control") {
     setProgram(0);
     setUniqueID(fourCharCode('O', 'V', 'f', 's'));
 }
 
-void FieldPlugin::setParameter(std::int32_t index, float value) { storeParameter(index, value); }
-
 void FieldPlugin::getParameterDisplay(std::int32_t index, char* text) {
     if (!isParam(index)) return;
-    if (index == kOrderOfProcessing) {
-        long2string(bformat::selectorIndex(liveValue(kOrderOfProcessing)), text);
-        return;
-    }
     const double v = liveValue(index);
-    float2string(static_cast<float>(360.0 - (1.0 - v) * 360.0), text);
+    switch (displayOf(index)) {
+        case FieldDisplay::Angle: float2string(static_cast<float>(360.0 - (1.0 - v) * 360.0), text); break;
+        case FieldDisplay::Order: long2string(bformat::selectorIndex(liveValue(index)), text); break;
+    }
 }
 
-// The audio thread derives its targets from the live values itself, so that nothing the
-// UI thread computes is shared with it.
 void FieldPlugin::setBlockTargets() {
-    rotator_.setTargets(-kTwoPi * liveValue(kAngle1), -kTwoPi * liveValue(kAngle2), -kTwoPi * liveValue(kAngle3),
-                        bformat::selectorIndex(liveValue(kOrderOfProcessing)));
-}
-
-void FieldPlugin::process(float** inputs, float** outputs, std::int32_t sampleFrames) {
-    setBlockTargets();
-    if (sampleFrames > 0 && inputs && outputs) rotator_.processAccumulating(inputs, outputs, sampleFrames);
-}
-
-void FieldPlugin::processReplacing(float** inputs, float** outputs, std::int32_t sampleFrames) {
-    setBlockTargets();
-    if (sampleFrames > 0 && inputs && outputs) rotator_.processReplacing(inputs, outputs, sampleFrames);
+    processor_.setTargets(-kTwoPi * liveValue(kAngle1), -kTwoPi * liveValue(kAngle2), -kTwoPi * liveValue(kAngle3),
+                          bformat::selectorIndex(liveValue(kOrderOfProcessing)));
 }

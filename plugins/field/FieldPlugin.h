@@ -6,26 +6,23 @@
 
 #include <cstdint>
 
-#include "FieldProgram.h"
 #include "FieldRotator.h"
 #include "SoundFieldPlugin.h"
 
-class FieldPlugin : public bformat::SoundFieldPlugin<4> {
-public:
+// How a field parameter's display text is made from its value.
+enum class FieldDisplay {
+    Angle,  // 360 − (1 − v) × 360 degrees
+    Order,  // the order index
+};
+
+class FieldPlugin : public bformat::SoundFieldPlugin<FieldDisplay, 4, FieldRotator> {
+   public:
     enum Param : std::int32_t { kAngle1, kAngle2, kAngle3, kOrderOfProcessing };
 
     explicit FieldPlugin(audioMasterCallback audioMaster);
 
-    // [thread-safe] Stores the value; the audio thread derives the angles at block start.
-    void setParameter(std::int32_t index, float value) override;
     void getParameterDisplay(std::int32_t index, char* text) override;
 
-    // [audio-thread] Targets once per block from the angles and order, then the loop.
-    void process(float** inputs, float** outputs, std::int32_t sampleFrames) override;
-    void processReplacing(float** inputs, float** outputs, std::int32_t sampleFrames) override;
-
-private:
-    void setBlockTargets();
-
-    FieldRotator rotator_;
+   private:
+    void setBlockTargets() override;
 };

@@ -24,11 +24,9 @@ PanPlugin::PanPlugin(audioMasterCallback audioMaster, PanVariant variant)
                    variant == PanVariant::Master ? kPanMasterParamCount : kPanEffectParamCount),
       variant_(variant),
       nameSize_(variant == PanVariant::Master ? kPanMasterNameSize : kPanEffectNameSize) {
-    PanValues initial;
-    for (std::int32_t m = 0; m < kPanMasterParamCount; ++m) {
-        const float* slot = panValueSlot(initial, m);
-        relaxedStore(live_[m], slot ? *slot : 0.0f);
-    }
+    const PanValues initial = panDefaultValues();
+    for (PanProgram& program : programs_) program.values = initial;
+    for (std::int32_t m = 0; m < kPanMasterParamCount; ++m) relaxedStore(live_[m], kPanParams[m].defaultValue);
     setProgram(0);
     setNumInputs(2);
     setNumOutputs(4);
@@ -44,11 +42,9 @@ std::int32_t PanPlugin::masterIndexOf(std::int32_t index) const {
 
 void PanPlugin::setParameter(std::int32_t index, float value) {
     const std::int32_t m = masterIndexOf(index);
-    if (m >= 0) {
-        if (float* stored = panValueSlot(programs_[curProgram].values, m)) {
-            relaxedStore(live_[m], value);
-            *stored = value;
-        }
+    if (m >= 0 && kPanParams[m].programSlot != bformat::kNotStored) {
+        relaxedStore(live_[m], value);
+        bformat::writeSlot(programs_[curProgram].values, kPanParams[m].programSlot, value);
     }
     if (editor) editor->markForRefresh();
 }
@@ -62,7 +58,8 @@ float PanPlugin::liveValue(std::int32_t masterIndex) const {
 PanValues PanPlugin::liveSnapshot() const {
     PanValues v;
     for (std::int32_t m = 0; m < kPanMasterParamCount; ++m)
-        if (float* slot = panValueSlot(v, m)) *slot = relaxedLoad(live_[m]);
+        if (kPanParams[m].programSlot != bformat::kNotStored)
+            bformat::writeSlot(v, kPanParams[m].programSlot, relaxedLoad(live_[m]));
     return v;
 }
 
@@ -70,12 +67,12 @@ float PanPlugin::getParameter(std::int32_t index) { return liveValue(masterIndex
 
 void PanPlugin::getParameterName(std::int32_t index, char* text) {
     const std::int32_t m = masterIndexOf(index);
-    if (m >= 0) std::strcpy(text, panParamInfo(m).name);
+    if (m >= 0) std::strcpy(text, kPanParams[m].name);
 }
 
 void PanPlugin::getParameterLabel(std::int32_t index, char* text) {
     const std::int32_t m = masterIndexOf(index);
-    if (m >= 0) std::strcpy(text, panParamInfo(m).label);
+    if (m >= 0) std::strcpy(text, kPanParams[m].label);
 }
 
 // Display values are computed in float32 from the float32 parameter value; the pan
@@ -84,7 +81,7 @@ void PanPlugin::getParameterDisplay(std::int32_t index, char* text) {
     const std::int32_t m = masterIndexOf(index);
     if (m < 0) return;
     const float v = liveValue(m);
-    switch (panParamInfo(m).display) {
+    switch (kPanParams[m].display) {
         case PanDisplay::Value: float2string(v, text); break;
         case PanDisplay::PanMode: long2string(bformat::selectorIndex(v), text); break;
         case PanDisplay::PanAngle:
@@ -109,7 +106,7 @@ void PanPlugin::setProgram(std::int32_t program) {
         if (m == kPanAngle) {
             setParameter(m, static_cast<float>(currentPanAngle()));
         } else {
-            setParameter(m - offset, *panValueSlot(stored, m));
+            setParameter(m - offset, bformat::readSlot(stored, kPanParams[m].programSlot));
         }
     }
 }

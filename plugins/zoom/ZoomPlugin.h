@@ -6,27 +6,27 @@
 #include <cstdint>
 
 #include "SoundFieldPlugin.h"
-#include "ZoomProgram.h"
 #include "ZoomTransform.h"
 
-class ZoomPlugin : public bformat::SoundFieldPlugin<3> {
-public:
+// How a zoom parameter's display text is made from its value.
+enum class ZoomDisplay {
+    AzimuthDegrees,    // v × 360
+    ElevationDegrees,  // (v − 0.25) × 360
+    Zoom,              // (v − 0.5) × 2
+};
+
+class ZoomPlugin : public bformat::SoundFieldPlugin<ZoomDisplay, 3, ZoomTransform> {
+   public:
     enum Param : std::int32_t { kAzimuth, kElevation, kZoom };
 
     explicit ZoomPlugin(audioMasterCallback audioMaster);
 
-    // [thread-safe] Stores the value; the audio thread derives its targets at block start.
-    void setParameter(std::int32_t index, float value) override;
     void getParameterDisplay(std::int32_t index, char* text) override;
 
-    // [audio-thread] Targets once per block, then the loop.
-    void process(float** inputs, float** outputs, std::int32_t sampleFrames) override;
-    void processReplacing(float** inputs, float** outputs, std::int32_t sampleFrames) override;
-
-private:
+   private:
     // Derived from the live values by whichever thread asks, so no derived value is shared.
     double azimuthRad() const;
     double elevationRad() const;
     double zoomTarget() const;
-    ZoomTransform transform_;
+    void setBlockTargets() override;
 };
