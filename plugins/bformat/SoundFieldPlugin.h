@@ -35,9 +35,10 @@ class SoundFieldPlugin : public AudioEffectX {
     using Spec = ParameterSpec<Display>;
     using Table = Spec[NumParams];
 
-    // Every program starts with the table's defaults and `newProgramName`. The subclass
-    // selects program 0 once its own state exists.
-    SoundFieldPlugin(audioMasterCallback audioMaster, const Table& table, const char* newProgramName)
+    // Every program starts with the table's defaults and `newProgramName`; program 0 is
+    // selected. The subclass holds no state of its own that a parameter change touches.
+    SoundFieldPlugin(audioMasterCallback audioMaster, const Table& table, const char* newProgramName,
+                     std::int32_t uniqueId)
         : AudioEffectX(audioMaster, kNumPrograms, NumParams), table_(table), replayOrder_(replayOrder(table)) {
         Program initial{};
         for (std::int32_t i = 0; i < NumParams; ++i)
@@ -45,6 +46,8 @@ class SoundFieldPlugin : public AudioEffectX {
         storeProgramName(initial.name, kSoundFieldNameSize, newProgramName);
         for (auto& program : programs_) program = initial;
         for (std::int32_t i = 0; i < NumParams; ++i) relaxedStore(values_[i], table[i].defaultValue);
+        setProgram(0);
+        setUniqueID(uniqueId);
         setNumInputs(4);
         setNumOutputs(4);
         canProcessReplacing(true);

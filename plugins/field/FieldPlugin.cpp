@@ -18,10 +18,7 @@ static_assert(bformat::isConsistent(kFieldParams, FieldPlugin::kNumParams), "eve
 }  // namespace
 
 FieldPlugin::FieldPlugin(audioMasterCallback audioMaster)
-    : SoundFieldPlugin(audioMaster, kFieldParams, "Ambisonic field control") {
-    setProgram(0);
-    setUniqueID(fourCharCode('O', 'V', 'f', 's'));
-}
+    : SoundFieldPlugin(audioMaster, kFieldParams, "Ambisonic field control", fourCharCode('O', 'V', 'f', 's')) {}
 
 void FieldPlugin::getParameterDisplay(std::int32_t index, char* text) {
     if (!isParam(index)) return;

@@ -49,12 +49,10 @@ class PanPlugin : public AudioEffectX {
 
     bool isMaster() const { return variant_ == PanVariant::Master; }
 
-   protected:
+   private:
     // Master index of a host index, or −1 outside the variant's table.
     std::int32_t masterIndexOf(std::int32_t index) const;
     double currentPanAngle() const;
-
-   private:
     double sourceDistanceGain(const PanSourceValues& source, double exponent) const;
     float liveValue(std::int32_t masterIndex) const;
     PanValues liveSnapshot() const;

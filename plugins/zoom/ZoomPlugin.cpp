@@ -18,10 +18,7 @@ static_assert(bformat::isConsistent(kZoomParams, ZoomPlugin::kNumParams), "every
 }  // namespace
 
 ZoomPlugin::ZoomPlugin(audioMasterCallback audioMaster)
-    : SoundFieldPlugin(audioMaster, kZoomParams, "Ambisonic zoom control") {
-    setProgram(0);
-    setUniqueID(fourCharCode('O', 'V', 'z', 's'));
-}
+    : SoundFieldPlugin(audioMaster, kZoomParams, "Ambisonic zoom control", fourCharCode('O', 'V', 'z', 's')) {}
 
 double ZoomPlugin::azimuthRad() const { return liveValue(kAzimuth) * kTwoPi; }
 double ZoomPlugin::elevationRad() const { return (liveValue(kElevation) - 0.25) * kTwoPi; }
