@@ -14,7 +14,7 @@ namespace bformat {
 constexpr std::int32_t kNotStored = -1;
 
 template <typename Display>
-struct ParameterSpec {
+struct ParameterRow {
     const char* name;
     const char* label;
     Display display;              // how the display text is made from the value
@@ -25,7 +25,7 @@ struct ParameterSpec {
 
 // Host indices in the order selecting a program replays them.
 template <typename Display, std::size_t N>
-constexpr std::array<std::int32_t, N> replayOrder(const ParameterSpec<Display> (&table)[N]) {
+constexpr std::array<std::int32_t, N> replayOrder(const ParameterRow<Display> (&table)[N]) {
     std::array<std::int32_t, N> order{};
     for (std::size_t i = 0; i < N; ++i) order[table[i].replayPosition] = static_cast<std::int32_t>(i);
     return order;
@@ -33,7 +33,7 @@ constexpr std::array<std::int32_t, N> replayOrder(const ParameterSpec<Display> (
 
 // True when every replay position and every program slot is used once.
 template <typename Display, std::size_t N>
-constexpr bool isConsistent(const ParameterSpec<Display> (&table)[N], std::size_t slotCount) {
+constexpr bool isConsistent(const ParameterRow<Display> (&table)[N], std::size_t slotCount) {
     for (std::size_t i = 0; i < N; ++i) {
         if (table[i].replayPosition < 0 || static_cast<std::size_t>(table[i].replayPosition) >= N) return false;
         if (table[i].programSlot != kNotStored && static_cast<std::size_t>(table[i].programSlot) >= slotCount)

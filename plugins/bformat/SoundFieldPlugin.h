@@ -32,8 +32,8 @@ class SoundFieldPlugin : public AudioEffectX {
     static constexpr std::int32_t kNumPrograms = 32;
     static constexpr std::int32_t kNumParams = NumParams;
     using Program = SoundFieldProgram<NumParams>;
-    using Spec = ParameterSpec<Display>;
-    using Table = Spec[NumParams];
+    using Row = ParameterRow<Display>;
+    using Table = Row[NumParams];
 
     // Every program starts with the table's defaults and `newProgramName`; program 0 is
     // selected. The subclass holds no state of its own that a parameter change touches.

@@ -7,7 +7,7 @@ namespace {
 
 using bformat::kTwoPi;
 // Programs hold the values in index order and replay them in that order.
-constexpr FieldPlugin::Spec kFieldParams[] = {
+constexpr FieldPlugin::Row kFieldParams[] = {
     {"Angle1", "degrees", FieldDisplay::Angle, 0.0f, 0, 0},
     {"Angle2", "degrees", FieldDisplay::Angle, 0.0f, 1, 1},
     {"Angle3", "degrees", FieldDisplay::Angle, 0.0f, 2, 2},

@@ -48,7 +48,7 @@ enum class PanDisplay {
     Percent,      // v × 100
 };
 
-using PanParamInfo = bformat::ParameterSpec<PanDisplay>;
+using PanParamInfo = bformat::ParameterRow<PanDisplay>;
 
 // Program slots are positions in PanValues: left source 0..7, right source 8..15 (each in
 // PanSourceValues order), then the pan position and the mirror type. Selecting a program

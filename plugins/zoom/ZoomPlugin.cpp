@@ -8,7 +8,7 @@ using bformat::kDegreesPerRadian;
 using bformat::kTwoPi;
 // A new program means azimuth 0, elevation 0, no zoom. Programs hold the values in index
 // order and replay them in that order.
-constexpr ZoomPlugin::Spec kZoomParams[] = {
+constexpr ZoomPlugin::Row kZoomParams[] = {
     {"Azimuth", "degrees", ZoomDisplay::AzimuthDegrees, 0.0f, 0, 0},
     {"Elevation", "degrees", ZoomDisplay::ElevationDegrees, 0.25f, 1, 1},
     {"Zoom", "zoom", ZoomDisplay::Zoom, 0.5f, 2, 2},
