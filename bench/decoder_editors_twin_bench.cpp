@@ -3,7 +3,6 @@
 // orva_decoder_ui and halvane loaded as a host loads them, and through the built libraries
 // in real X11 windows (those need an X server: run under xvfb-run -a).
 //   build/linux-x86_64/bench/orva_twin_bench
-#include <X11/Xlib.h>
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -11,6 +10,7 @@
 #include "AllocationCount.h"
 #include "HeadlessPlatform.h"
 #include "TestHost.h"
+#include "X11EditorWindow.h"
 
 namespace {
 
@@ -57,70 +57,18 @@ void BM_IdleNothingDirtyHeadless(benchmark::State& state) {
 }
 BENCHMARK(BM_IdleNothingDirtyHeadless)->Arg(0)->Arg(1);
 
-// Held until the program ends: when its last client leaves, the X server resets and
-// refuses the next benchmark's connection for a moment.
-Display* keepServerConnection() {
-    static Display* keeper = XOpenDisplay(nullptr);
-    return keeper;
-}
-
-// A built library in a window of this process's own connection.
-struct X11Setup {
-    Display* keeper = keepServerConnection();
-    Display* display = XOpenDisplay(nullptr);
-    Window parent = 0;
-    testhost::TestHost host;
-    explicit X11Setup(const char* library) : host(testhost::pluginPath(library)) {
-        if (!display) return;
-        parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 440, 280, 0, 0, 0);
-        XMapWindow(display, parent);
-        XSync(display, False);
-        if (host.loaded()) host.instantiateAndStart();
-    }
-    ~X11Setup() {
-        host.close();
-        if (!display) return;
-        XDestroyWindow(display, parent);
-        XCloseDisplay(display);
-    }
-    bool ready() const { return display && host.effect(); }
-};
-
+// The built libraries in windows of this process's own X connection.
 void BM_OpenEditorX11(benchmark::State& state) {
-    X11Setup x(kLibraries[state.range(0)]);
-    if (!x.ready()) {
-        state.SkipWithError("needs an X server and the built library");
-        return;
-    }
-    for (auto _ : state) {
-        // Open, then idle until the first paint reached the window.
-        x.host.dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(x.parent));
-        XSync(x.display, False);
-        x.host.dispatch(effEditIdle);
-        state.PauseTiming();
-        x.host.dispatch(effEditClose);
-        XSync(x.display, False);
-        state.ResumeTiming();
-    }
+    X11EditorWindow window(kLibraries[state.range(0)]);
     state.SetLabel(kLibraries[state.range(0)]);
+    benchmarkOpenEditor(state, window);
 }
 BENCHMARK(BM_OpenEditorX11)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_IdleNothingDirtyX11(benchmark::State& state) {
-    X11Setup x(kLibraries[state.range(0)]);
-    if (!x.ready()) {
-        state.SkipWithError("needs an X server and the built library");
-        return;
-    }
-    x.host.recordCalls = false;
-    x.host.dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(x.parent));
-    for (int i = 0; i < 20; ++i) {
-        XSync(x.display, False);
-        x.host.dispatch(effEditIdle);
-    }
-    for (auto _ : state) x.host.dispatch(effEditIdle);
-    x.host.dispatch(effEditClose);
+    X11EditorWindow window(kLibraries[state.range(0)]);
     state.SetLabel(kLibraries[state.range(0)]);
+    benchmarkIdleNothingDirty(state, window);
 }
 BENCHMARK(BM_IdleNothingDirtyX11)->Arg(0)->Arg(1);
 

@@ -3,14 +3,13 @@
 // X11 library (the X11 cases need an X server: run under xvfb-run -a).
 #include <benchmark/benchmark.h>
 
-#include <X11/Xlib.h>
-
 #include "AllocationCount.h"
 #include "EditorFrame.h"
 #include "GalleryPlugin.h"
 #include "GuiEditor.h"
 #include "HeadlessPlatform.h"
 #include "TestHost.h"
+#include "X11EditorWindow.h"
 
 namespace {
 
@@ -47,59 +46,16 @@ void BM_OpenGalleryHeadless(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenGalleryHeadless)->Unit(benchmark::kMicrosecond);
 
-// The built X11 library in a window of this process's own connection.
-struct X11Setup {
-    Display* display = XOpenDisplay(nullptr);
-    Window parent = 0;
-    testhost::TestHost host{testhost::pluginPath("test-only/orva_gallery")};
-    X11Setup() {
-        if (!display) return;
-        parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 320, 220, 0, 0, 0);
-        XMapWindow(display, parent);
-        XSync(display, False);
-        host.instantiate();
-    }
-    ~X11Setup() {
-        host.close();
-        if (!display) return;
-        XDestroyWindow(display, parent);
-        XCloseDisplay(display);
-    }
-    bool ready() const { return display && host.effect(); }
-};
-
+// The built gallery library in a window of this process's own X connection.
 void BM_OpenGalleryX11(benchmark::State& state) {
-    X11Setup x;
-    if (!x.ready()) {
-        state.SkipWithError("needs an X server and the built gallery library");
-        return;
-    }
-    for (auto _ : state) {
-        // Open, then idle until the first paint reached the window.
-        x.host.dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(x.parent));
-        XSync(x.display, False);
-        x.host.dispatch(effEditIdle);
-        state.PauseTiming();
-        x.host.dispatch(effEditClose);
-        XSync(x.display, False);
-        state.ResumeTiming();
-    }
+    X11EditorWindow window("test-only/orva_gallery");
+    benchmarkOpenEditor(state, window);
 }
 BENCHMARK(BM_OpenGalleryX11)->Unit(benchmark::kMillisecond);
 
 void BM_IdleNothingDirtyX11(benchmark::State& state) {
-    X11Setup x;
-    if (!x.ready()) {
-        state.SkipWithError("needs an X server and the built gallery library");
-        return;
-    }
-    x.host.dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(x.parent));
-    for (int i = 0; i < 20; ++i) {
-        XSync(x.display, False);
-        x.host.dispatch(effEditIdle);
-    }
-    for (auto _ : state) x.host.dispatch(effEditIdle);
-    x.host.dispatch(effEditClose);
+    X11EditorWindow window("test-only/orva_gallery");
+    benchmarkIdleNothingDirty(state, window);
 }
 BENCHMARK(BM_IdleNothingDirtyX11);
 

@@ -1,8 +1,7 @@
 #include "AllocationCount.h"
 
 #include <atomic>
-#include <cstdlib>
-#include <new>
+#include <cstddef>
 
 namespace {
 std::atomic<long> allocations{0};
@@ -10,11 +9,18 @@ std::atomic<long> allocations{0};
 
 long allocationCount() { return allocations.load(); }
 
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t size) {
+extern "C" void* __libc_malloc(std::size_t size);
+extern "C" void* __libc_calloc(std::size_t count, std::size_t size);
+extern "C" void* __libc_realloc(void* p, std::size_t size);
+extern "C" void* malloc(std::size_t size) {
     ++allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
+    return __libc_malloc(size);
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+extern "C" void* calloc(std::size_t count, std::size_t size) {
+    ++allocations;
+    return __libc_calloc(count, size);
+}
+extern "C" void* realloc(void* p, std::size_t size) {
+    ++allocations;
+    return __libc_realloc(p, size);
+}

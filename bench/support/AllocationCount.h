@@ -1,7 +1,9 @@
-// The heap allocations of a benchmark program: AllocationCount.cpp replaces operator new
-// for the whole program (the in-process toolkit, or the shared headless toolkit the twins
-// run on, included), so a benchmark can report allocations per iteration.
+// The heap allocations of a benchmark program: AllocationCount.cpp interposes the C
+// library's malloc, calloc and realloc for the whole process, so the count includes the
+// in-process toolkit, the shared headless toolkit and the loaded plug-in libraries (whose
+// statically linked C++ runtime allocates through malloc). The program must export these
+// symbols (see bench/CMakeLists.txt) for loaded libraries to reach them.
 #pragma once
 
-// Allocations through operator new since the program started.
+// Allocations through malloc, calloc and realloc since the program started.
 long allocationCount();
