@@ -1,15 +1,11 @@
 #include "DecoderPluginWithEditor.h"
 
-#include <new>
-
 #include "DecoderEditor.h"
-#include "ModuleState.h"
-#include "PluginEntry.h"
+#include "EditorCreation.h"
 
 DecoderPluginWithEditor::DecoderPluginWithEditor(audioMasterCallback audioMaster) : DecoderPlugin(audioMaster) {
     setUniqueID(fourCharCode('O', 'V', 'd', '5'));
-    // The editor binds itself to this plug-in, which deletes it.
-    if (!new (std::nothrow) DecoderEditor(this)) moduleOutOfMemory = true;
+    createEditor(*this, [&] { return new DecoderEditor(this); });
 }
 
 void DecoderPluginWithEditor::setParameter(std::int32_t index, float value) {
@@ -18,5 +14,3 @@ void DecoderPluginWithEditor::setParameter(std::int32_t index, float value) {
 }
 
 std::int32_t DecoderPluginWithEditor::getPlugCategory() { return kPlugSurroundFx; }
-
-AudioEffect* createEffectInstance(audioMasterCallback audioMaster) { return new DecoderPluginWithEditor(audioMaster); }

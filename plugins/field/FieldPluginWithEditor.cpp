@@ -5,7 +5,7 @@
 
 FieldPluginWithEditor::FieldPluginWithEditor(audioMasterCallback audioMaster) : FieldPlugin(audioMaster) {
     setUniqueID(fourCharCode('O', 'V', 'f', 'g'));
-    bformat::createEditor(*this, [&] { return new FieldEditor(this); });
+    createEditor(*this, [&] { return new FieldEditor(this); });
 }
 
 void FieldPluginWithEditor::setParameter(std::int32_t index, float value) {

@@ -6,7 +6,7 @@
 PanPluginWithEditor::PanPluginWithEditor(audioMasterCallback audioMaster, PanVariant variant)
     : PanPlugin(audioMaster, variant) {
     setUniqueID(isMaster() ? fourCharCode('O', 'V', 'm', 'g') : fourCharCode('O', 'V', 'e', 'g'));
-    bformat::createEditor(*this, [&] { return new PanEditor(this, variant); });
+    createEditor(*this, [&] { return new PanEditor(this, variant); });
 }
 
 void PanPluginWithEditor::setParameter(std::int32_t index, float value) {

@@ -5,7 +5,7 @@
 
 ZoomPluginWithEditor::ZoomPluginWithEditor(audioMasterCallback audioMaster) : ZoomPlugin(audioMaster) {
     setUniqueID(fourCharCode('O', 'V', 'z', 'g'));
-    bformat::createEditor(*this, [&] { return new ZoomEditor(this); });
+    createEditor(*this, [&] { return new ZoomEditor(this); });
 }
 
 void ZoomPluginWithEditor::setParameter(std::int32_t index, float value) {

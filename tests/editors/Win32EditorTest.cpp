@@ -8,6 +8,7 @@
 #include <string>
 
 #include "EditorLayouts.h"
+#include "GestureChecks.h"
 #include "EditorReference.h"
 #include "GalleryReference.h"
 #include "PngWriter.h"
@@ -68,13 +69,7 @@ TEST_P(Win32Editors, DragThroughSendInputReachesThePlugin) {
     const editors::RealDrag& drag = editors::realDragOf(layout());
     host.clearCalls();
     win32test::dragAt(child(), drag.from, drag.path);
-    EXPECT_NEAR(host.getParameter(drag.tag), drag.expected, drag.tolerance);
-    const auto begins = host.callsWith(audioMasterBeginEdit);
-    ASSERT_EQ(begins.size(), 1u);
-    EXPECT_EQ(begins[0].index, drag.tag);
-    EXPECT_EQ(host.callsWith(audioMasterEndEdit).size(), 1u);
-    EXPECT_FALSE(host.callsWith(audioMasterAutomate).empty());
-    EXPECT_TRUE(host.editGesturesBalanced());
+    expectOneDragGesture(host, drag.tag, drag.expected, drag.tolerance);
     EXPECT_TRUE(win32test::idleUntil(host, [&] { return matchesReference(); })) << lastComparison.describe();
     writePng(capturePath(std::string(layout().library) + "_win32_dragged"), lastCapture);
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "EditorLayouts.h"
+#include "GestureChecks.h"
 #include "ResourceBitmaps.h"
 #include "TwinEditor.h"
 #include "X11Session.h"
@@ -65,13 +66,7 @@ TEST_P(X11Editors, DragThroughTheServerReachesThePlugin) {
     const editors::RealDrag& drag = editors::realDragOf(layout());
     host.clearCalls();
     x11.dragAt(host, drag.from, drag.path);
-    EXPECT_NEAR(host.getParameter(drag.tag), drag.expected, drag.tolerance);
-    const auto begins = host.callsWith(audioMasterBeginEdit);
-    ASSERT_EQ(begins.size(), 1u);
-    EXPECT_EQ(begins[0].index, drag.tag);
-    EXPECT_EQ(host.callsWith(audioMasterEndEdit).size(), 1u);
-    EXPECT_FALSE(host.callsWith(audioMasterAutomate).empty());
-    EXPECT_TRUE(host.editGesturesBalanced());
+    expectOneDragGesture(host, drag.tag, drag.expected, drag.tolerance);
     EXPECT_TRUE(x11.idleUntil(host, [&] { return matchesReference(); })) << lastDifference;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "GalleryReference.h"
+#include "GestureChecks.h"
 
 std::vector<float> galleryValues(testhost::TestHost& host) {
     std::vector<float> v;
@@ -42,11 +43,5 @@ const std::vector<GalleryDrag>& galleryDrags() {
 }
 
 void expectDragStored(testhost::TestHost& host, const GalleryDrag& drag) {
-    EXPECT_NEAR(host.getParameter(drag.param), drag.expected, drag.tolerance);
-    const auto begins = host.callsWith(audioMasterBeginEdit);
-    ASSERT_EQ(begins.size(), 1u) << drag.param;
-    EXPECT_EQ(begins[0].index, drag.param);
-    EXPECT_EQ(host.callsWith(audioMasterEndEdit).size(), 1u);
-    EXPECT_FALSE(host.callsWith(audioMasterAutomate).empty());
-    EXPECT_TRUE(host.editGesturesBalanced());
+    expectOneDragGesture(host, drag.param, drag.expected, drag.tolerance);
 }

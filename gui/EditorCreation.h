@@ -10,8 +10,6 @@
 #include "AudioEffectX.h"
 #include "ModuleState.h"
 
-namespace bformat {
-
 template <class MakeEditor>
 void createEditor(AudioEffectX& plugin, MakeEditor makeEditor) {
     try {
@@ -22,5 +20,3 @@ void createEditor(AudioEffectX& plugin, MakeEditor makeEditor) {
         moduleOutOfMemory = true;
     }
 }
-
-}  // namespace bformat
