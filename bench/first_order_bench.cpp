@@ -24,7 +24,7 @@ struct Setting {
 
 // A started instance with its own block buffers filled with a noise-like signal.
 class BenchInstance {
-   public:
+public:
     BenchInstance(const std::string& path, const std::vector<Setting>& settings) : host_(path) {
         if (!host_.loaded() || !host_.instantiateAndStart()) return;
         AEffect* e = host_.effect();
@@ -52,7 +52,7 @@ class BenchInstance {
         benchmark::DoNotOptimize(outputPtrs_[0][kBlockFrames - 1]);
     }
 
-   private:
+private:
     testhost::TestHost host_;
     std::vector<std::vector<float>> inputs_, outputs_;
     std::vector<float*> inputPtrs_, outputPtrs_;

@@ -28,7 +28,7 @@ struct SoundFieldProgram {
 
 template <typename Display, std::int32_t NumParams, typename Processor>
 class SoundFieldPlugin : public AudioEffectX {
-   public:
+public:
     static constexpr std::int32_t kNumPrograms = 32;
     static constexpr std::int32_t kNumParams = NumParams;
     using Program = SoundFieldProgram<NumParams>;
@@ -97,7 +97,7 @@ class SoundFieldPlugin : public AudioEffectX {
         if (sampleFrames > 0 && inputs && outputs) processor_.processReplacing(inputs, outputs, sampleFrames);
     }
 
-   protected:
+protected:
     static bool isParam(std::int32_t index) { return index >= 0 && index < NumParams; }
 
     // The first half of every setParameter: stores a known index in the live value and
@@ -121,7 +121,7 @@ class SoundFieldPlugin : public AudioEffectX {
     std::atomic<float> values_[NumParams];
     Processor processor_;
 
-   private:
+private:
     const Table& table_;
     const std::array<std::int32_t, NumParams> replayOrder_;
     Program programs_[kNumPrograms];

@@ -1,16 +1,10 @@
 #include "DecoderPluginWithEditor.h"
 
 #include "DecoderEditor.h"
-#include "EditorCreation.h"
 
-DecoderPluginWithEditor::DecoderPluginWithEditor(audioMasterCallback audioMaster) : DecoderPlugin(audioMaster) {
+DecoderPluginWithEditor::DecoderPluginWithEditor(audioMasterCallback audioMaster) : WithEditor(audioMaster) {
     setUniqueID(fourCharCode('O', 'V', 'd', '5'));
-    createEditor(*this, [&] { return new DecoderEditor(this); });
-}
-
-void DecoderPluginWithEditor::setParameter(std::int32_t index, float value) {
-    DecoderPlugin::setParameter(index, value);
-    if (editor) editor->parameterChanged(index, value);
+    createEditor([&] { return new DecoderEditor(this); });
 }
 
 std::int32_t DecoderPluginWithEditor::getPlugCategory() { return kPlugSurroundFx; }

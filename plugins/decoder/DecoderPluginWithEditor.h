@@ -3,14 +3,13 @@
 #pragma once
 
 #include "DecoderPlugin.h"
+#include "WithEditor.h"
 
-class DecoderPluginWithEditor : public DecoderPlugin {
+class DecoderPluginWithEditor : public WithEditor<DecoderPlugin> {
 public:
     // Without memory for the editor it sets moduleOutOfMemory, so the entry point gives the
     // host no instance.
     explicit DecoderPluginWithEditor(audioMasterCallback audioMaster);
 
-    // [thread-safe] Some hosts automate from their audio thread.
-    void setParameter(std::int32_t index, float value) override;
     std::int32_t getPlugCategory() override;
 };

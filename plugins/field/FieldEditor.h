@@ -15,7 +15,7 @@
 class Bitmap;
 
 class FieldEditor : public GuiEditor, public ControlListener {
-   public:
+public:
     static constexpr int kParamControlCount = 4;  // the three knobs and the order switch
     static constexpr std::int32_t kSplashTag = 32;
 
@@ -28,8 +28,7 @@ class FieldEditor : public GuiEditor, public ControlListener {
     void parameterChanged(std::int32_t index, float value) override;
     void controlChanged(DrawContext* context, Control* control) override;
 
-   private:
-
+private:
     Bitmap* background;
     Bitmap* splash;
     Bitmap* knobStrip;

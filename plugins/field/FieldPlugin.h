@@ -16,13 +16,13 @@ enum class FieldDisplay {
 };
 
 class FieldPlugin : public bformat::SoundFieldPlugin<FieldDisplay, 4, FieldRotator> {
-   public:
+public:
     enum Param : std::int32_t { kAngle1, kAngle2, kAngle3, kOrderOfProcessing };
 
     explicit FieldPlugin(audioMasterCallback audioMaster);
 
     void getParameterDisplay(std::int32_t index, char* text) override;
 
-   private:
+private:
     void setBlockTargets() override;
 };

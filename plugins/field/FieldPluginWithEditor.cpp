@@ -1,14 +1,8 @@
 #include "FieldPluginWithEditor.h"
 
-#include "EditorCreation.h"
 #include "FieldEditor.h"
 
-FieldPluginWithEditor::FieldPluginWithEditor(audioMasterCallback audioMaster) : FieldPlugin(audioMaster) {
+FieldPluginWithEditor::FieldPluginWithEditor(audioMasterCallback audioMaster) : WithEditor(audioMaster) {
     setUniqueID(fourCharCode('O', 'V', 'f', 'g'));
-    createEditor(*this, [&] { return new FieldEditor(this); });
-}
-
-void FieldPluginWithEditor::setParameter(std::int32_t index, float value) {
-    FieldPlugin::setParameter(index, value);
-    if (editor) editor->parameterChanged(index, value);
+    createEditor([&] { return new FieldEditor(this); });
 }

@@ -4,13 +4,11 @@
 #pragma once
 
 #include "FieldPlugin.h"
+#include "WithEditor.h"
 
-class FieldPluginWithEditor : public FieldPlugin {
-   public:
+class FieldPluginWithEditor : public WithEditor<FieldPlugin> {
+public:
     // When the editor cannot be created, moduleOutOfMemory is set and the entry point
     // refuses the instance.
     explicit FieldPluginWithEditor(audioMasterCallback audioMaster);
-
-    // [thread-safe] The plain setParameter, then the editor records the new value.
-    void setParameter(std::int32_t index, float value) override;
 };

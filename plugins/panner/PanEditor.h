@@ -17,7 +17,7 @@
 class Bitmap;
 
 class PanEditor : public GuiEditor, public ControlListener {
-   public:
+public:
     // Controls in the order they are added (the splash area first, then left to right).
     static constexpr int kControlCount = 12;
     static constexpr std::int32_t kSplashTag = 32;
@@ -31,7 +31,7 @@ class PanEditor : public GuiEditor, public ControlListener {
     void parameterChanged(std::int32_t index, float value) override;
     void controlChanged(DrawContext* context, Control* control) override;
 
-   private:
+private:
     // The control standing for a host index, or null.
     Control* controlFor(std::int32_t tag) const;
     void addControls();

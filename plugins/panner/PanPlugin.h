@@ -18,7 +18,7 @@
 enum class PanVariant { Master, Effect };
 
 class PanPlugin : public AudioEffectX {
-   public:
+public:
     static constexpr std::int32_t kNumPrograms = 32;
 
     PanPlugin(audioMasterCallback audioMaster, PanVariant variant);
@@ -49,7 +49,7 @@ class PanPlugin : public AudioEffectX {
 
     bool isMaster() const { return variant_ == PanVariant::Master; }
 
-   private:
+private:
     // Master index of a host index, or −1 outside the variant's table.
     std::int32_t masterIndexOf(std::int32_t index) const;
     double currentPanAngle() const;

@@ -5,13 +5,11 @@
 #pragma once
 
 #include "PanPlugin.h"
+#include "WithEditor.h"
 
-class PanPluginWithEditor : public PanPlugin {
-   public:
+class PanPluginWithEditor : public WithEditor<PanPlugin> {
+public:
     // When the editor cannot be created, moduleOutOfMemory is set and the entry point
     // refuses the instance.
     PanPluginWithEditor(audioMasterCallback audioMaster, PanVariant variant);
-
-    // [thread-safe] The plain setParameter, then the editor records the new value.
-    void setParameter(std::int32_t index, float value) override;
 };

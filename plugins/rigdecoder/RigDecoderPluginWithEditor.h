@@ -3,13 +3,11 @@
 #pragma once
 
 #include "RigDecoderPlugin.h"
+#include "WithEditor.h"
 
-class RigDecoderPluginWithEditor : public RigDecoderPlugin {
+class RigDecoderPluginWithEditor : public WithEditor<RigDecoderPlugin> {
 public:
     // Without memory for the editor it sets moduleOutOfMemory, so the entry point gives the
     // host no instance.
     explicit RigDecoderPluginWithEditor(audioMasterCallback audioMaster);
-
-    // [thread-safe] Also the audio thread's, when the loudspeaker test ends by itself.
-    void setParameter(std::int32_t index, float value) override;
 };

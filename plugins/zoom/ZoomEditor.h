@@ -17,7 +17,7 @@ class Bitmap;
 class ValueDisplay;
 
 class ZoomEditor : public GuiEditor, public ControlListener {
-   public:
+public:
     static constexpr int kParamCount = 3;  // azimuth, elevation, zoom
     static constexpr std::int32_t kSplashTag = 32;
 
@@ -35,8 +35,7 @@ class ZoomEditor : public GuiEditor, public ControlListener {
     static void elevationText(float value, char* text);
     static void zoomText(float value, char* text);
 
-   private:
-
+private:
     Bitmap* background;
     Bitmap* splash;
     Bitmap* knobStrip;

@@ -16,14 +16,14 @@ enum class ZoomDisplay {
 };
 
 class ZoomPlugin : public bformat::SoundFieldPlugin<ZoomDisplay, 3, ZoomTransform> {
-   public:
+public:
     enum Param : std::int32_t { kAzimuth, kElevation, kZoom };
 
     explicit ZoomPlugin(audioMasterCallback audioMaster);
 
     void getParameterDisplay(std::int32_t index, char* text) override;
 
-   private:
+private:
     // Derived from the live values by whichever thread asks, so no derived value is shared.
     double azimuthRad() const;
     double elevationRad() const;

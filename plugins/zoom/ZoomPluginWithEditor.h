@@ -3,14 +3,12 @@
 // values through it).
 #pragma once
 
+#include "WithEditor.h"
 #include "ZoomPlugin.h"
 
-class ZoomPluginWithEditor : public ZoomPlugin {
-   public:
+class ZoomPluginWithEditor : public WithEditor<ZoomPlugin> {
+public:
     // When the editor cannot be created, moduleOutOfMemory is set and the entry point
     // refuses the instance.
     explicit ZoomPluginWithEditor(audioMasterCallback audioMaster);
-
-    // [thread-safe] The plain setParameter, then the editor records the new value.
-    void setParameter(std::int32_t index, float value) override;
 };

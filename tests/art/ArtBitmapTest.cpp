@@ -107,7 +107,7 @@ bool framesEqual(const RasterImage& strip, int frameHeight, int a, int b) {
 int luminance(std::uint32_t p) { return (299 * (p >> 16 & 255) + 587 * (p >> 8 & 255) + 114 * (p & 255)) / 1000; }
 
 class ArtBitmaps : public ::testing::Test {
-   protected:
+protected:
     void SetUp() override {
         useTestProgramResources();
         rows = artOfThisScript();

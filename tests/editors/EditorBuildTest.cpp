@@ -49,7 +49,7 @@ std::intptr_t quietHost(AEffect*, std::int32_t opcode, std::int32_t, std::intptr
 
 // Records what the plug-in passes on.
 class ProbeEditor : public PluginEditor {
-   public:
+public:
     using PluginEditor::PluginEditor;
     void parameterChanged(std::int32_t index, float value) override { received.emplace_back(index, value); }
     std::vector<std::pair<std::int32_t, float>> received;

@@ -46,7 +46,7 @@ void expectBracketedAutomation(const testhost::TestHost& host, std::int32_t tag)
 }
 
 class EditorLibraries : public ::testing::TestWithParam<editors::Layout> {
-   protected:
+protected:
     void SetUp() override { headless::reset(); }
 };
 

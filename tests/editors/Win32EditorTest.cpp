@@ -8,9 +8,9 @@
 #include <string>
 
 #include "EditorLayouts.h"
-#include "GestureChecks.h"
 #include "EditorReference.h"
 #include "GalleryReference.h"
+#include "GestureChecks.h"
 #include "PngWriter.h"
 #include "TestHost.h"
 #include "Win32Session.h"
@@ -18,7 +18,7 @@
 namespace {
 
 class Win32Editors : public ::testing::TestWithParam<editors::Layout> {
-   protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(host.loaded()) << host.error();
         ASSERT_NE(host.instantiate(), nullptr);

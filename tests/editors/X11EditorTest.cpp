@@ -15,7 +15,7 @@
 namespace {
 
 class X11Editors : public ::testing::TestWithParam<editors::Layout> {
-   protected:
+protected:
     void SetUp() override {
         if (!x11.available()) GTEST_SKIP() << "no X server";
         ASSERT_TRUE(host.loaded()) << host.error();

@@ -2,8 +2,8 @@
 // once settled, against rotation matrices built directly from the angles.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 

@@ -40,7 +40,7 @@ std::string expectedClassName() {
 void sendKey(WORD key) { win32test::sendKey(key); }
 
 class Win32Gallery : public ::testing::Test {
-   protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(host.loaded()) << host.error();
         ASSERT_NE(host.instantiate(), nullptr);

@@ -25,7 +25,7 @@ constexpr int kParentWidthPx = 320;
 constexpr int kParentHeightPx = 420;
 
 class X11Gallery : public ::testing::Test {
-   protected:
+protected:
     void SetUp() override {
         if (!x11.available()) GTEST_SKIP() << "no X server";
         ASSERT_TRUE(host.loaded()) << host.error();

@@ -11,7 +11,7 @@
 namespace {
 
 class BarePlugin : public AudioEffect {
-   public:
+public:
     BarePlugin() : AudioEffect(nullptr, 1, 1) {}
     void process(float**, float**, std::int32_t) override {}
 };

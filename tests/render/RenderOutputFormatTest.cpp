@@ -65,7 +65,7 @@ struct FormatCase {
 };
 
 class RenderOutputFormat : public ::testing::Test {
-   protected:
+protected:
     std::string dir;
     void SetUp() override {
         char pattern[] = "/tmp/render-format-XXXXXX";

@@ -34,7 +34,7 @@ Outcome runRender(const std::string& args, const std::string& environment = "") 
 }
 
 class RenderTool : public ::testing::Test {
-   protected:
+protected:
     std::string dir;
     std::string plugin = testhost::pluginPath("test-only/orva_testplugin");
 

@@ -39,7 +39,7 @@ std::vector<float> referenceFrame(float rigValue, float blend, float volume, flo
 }
 
 class RigDecodingTest : public LoadedRigTest {
-   protected:
+protected:
     // One frame with the nine inputs given (missing ones 0.0).
     std::vector<float> frame(std::vector<float> in, ProcessMode mode = ProcessMode::Replacing) {
         std::vector<std::vector<float>> inputs;

@@ -13,7 +13,7 @@
 namespace {
 
 class FaultyPlugin : public AudioEffectX {
-   public:
+public:
     explicit FaultyPlugin(audioMasterCallback audioMaster) : AudioEffectX(audioMaster, 1, 1) {
         setNumInputs(1);
         setNumOutputs(1);
@@ -42,7 +42,7 @@ class FaultyPlugin : public AudioEffectX {
         run(inputs, outputs, frames);
     }
 
-   private:
+private:
     void run(float** inputs, float** outputs, std::int32_t frames) {
         if (frames <= 0) return;
         std::vector<float> scratch(static_cast<std::size_t>(frames));

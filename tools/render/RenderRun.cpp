@@ -35,7 +35,7 @@ struct SoundFile {
 
 // Shows a bar on a terminal for files longer than a few seconds.
 class Progress {
-   public:
+public:
     Progress(sf_count_t total, double rateHz) : total_(total), enabled_(isatty(2) && total > rateHz * 5) {}
     void update(sf_count_t done) {
         if (!enabled_) return;
@@ -48,7 +48,7 @@ class Progress {
         if (done >= total_) std::fputc('\n', stderr);
     }
 
-   private:
+private:
     sf_count_t total_;
     bool enabled_;
     int last_ = -1;

@@ -86,7 +86,7 @@ std::vector<float> render(Plugin& p, std::uint32_t seed) {
 // A second copy of the library in a folder of its own, with the files it finds beside
 // itself (the rig decoder's test tone). Removed again when the check ends.
 class LibraryCopy {
-   public:
+public:
     explicit LibraryCopy(const std::string& lib) {
         namespace fs = std::filesystem;
         std::error_code ec;
@@ -105,7 +105,7 @@ class LibraryCopy {
     }
     const std::string& path() const { return path_; }
 
-   private:
+private:
     std::filesystem::path folder_;
     std::string path_;
 };

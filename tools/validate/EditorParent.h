@@ -5,7 +5,7 @@
 namespace validate {
 
 class EditorParent {
-   public:
+public:
     EditorParent();
     ~EditorParent();
     bool ready() const { return handle_ != nullptr; }
@@ -14,7 +14,7 @@ class EditorParent {
     // Handles pending window-system events.
     void pump();
 
-   private:
+private:
     void* display_ = nullptr;
     void* handle_ = nullptr;
 };

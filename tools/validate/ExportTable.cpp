@@ -10,7 +10,7 @@ namespace {
 
 // Bounds-checked little-endian reads from the whole file.
 class Bytes {
-   public:
+public:
     explicit Bytes(std::vector<unsigned char> data) : data_(std::move(data)) {}
     bool has(std::uint64_t at, std::uint64_t n) const { return at <= data_.size() && n <= data_.size() - at; }
     std::uint64_t u(std::uint64_t at, int n) const {
@@ -26,7 +26,7 @@ class Bytes {
     }
     std::size_t size() const { return data_.size(); }
 
-   private:
+private:
     std::vector<unsigned char> data_;
 };
 

@@ -12,7 +12,7 @@
 namespace validate {
 
 class Plugin {
-   public:
+public:
     // Loads and instantiates; `start` also sends open, rate, block size and mains on.
     explicit Plugin(const std::string& library, bool start = true, float rateHz = 44100.0f,
                     std::int32_t blockFrames = 512);
@@ -42,19 +42,19 @@ class Plugin {
     testhost::TestHost host;
     AEffect* effect = nullptr;
 
-   private:
+private:
     std::string error_;
     std::vector<float*> inPointers_, outPointers_;
 };
 
 // The same noise sequence in every run.
 class Noise {
-   public:
+public:
     explicit Noise(std::uint32_t seed = 1, float amplitude = 0.5f) : random_(seed), dist_(-amplitude, amplitude) {}
     float operator()() { return dist_(random_); }
     std::mt19937& engine() { return random_; }
 
-   private:
+private:
     std::mt19937 random_;
     std::uniform_real_distribution<float> dist_;
 };

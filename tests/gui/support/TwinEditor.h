@@ -13,7 +13,7 @@
 #include "TestHost.h"
 
 class TwinEditor {
-   public:
+public:
     // A twin library's file, when it is not where the build puts it.
     struct AtPath {
         std::string path;
@@ -49,6 +49,6 @@ class TwinEditor {
     testhost::TestHost host;
     platform::NativeWindow* window = nullptr;
 
-   private:
+private:
     int parent = 0;
 };

@@ -14,7 +14,7 @@
 struct _XDisplay;
 
 class X11Session {
-   public:
+public:
     using WindowId = unsigned long;
 
     X11Session();  // opens the display; available() is false without an X server
@@ -47,7 +47,7 @@ class X11Session {
     void typeKeys(const std::vector<unsigned long>& keysyms);
     void sync() const;
 
-   private:
+private:
     _XDisplay* display = nullptr;
     WindowId parent = 0;
 };
