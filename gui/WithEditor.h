@@ -13,6 +13,7 @@
 
 #include "AEffect.h"
 #include "ModuleState.h"
+#include "PluginEditor.h"
 
 template <class Plugin>
 class WithEditor : public Plugin {

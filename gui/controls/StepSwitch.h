@@ -8,13 +8,15 @@
 
 class StepSwitch : public Control {
 public:
+    // Public so that RowSwitch and ColumnSwitch inherit it; the class itself is abstract.
+    StepSwitch(const Rect& size, ControlListener* listener, std::int32_t tag, int frameCount, int frameHeightPx,
+               int positions, Bitmap* background, Point offset);
+
     void draw(DrawContext* context) override;
     void mouseDown(DrawContext* context, Point& where) override;
     int getPositions() const { return positions; }
 
 protected:
-    StepSwitch(const Rect& size, ControlListener* listener, std::int32_t tag, int frameCount, int frameHeightPx,
-               int positions, Bitmap* background, Point offset);
     // The value for a mouse point in frame coordinates.
     virtual float valueAt(Point where) const = 0;
     float bandValue(int distancePx, int extentPx) const;
@@ -27,9 +29,7 @@ protected:
 
 class RowSwitch : public StepSwitch {
 public:
-    RowSwitch(const Rect& size, ControlListener* listener, std::int32_t tag, int frameCount, int frameHeightPx,
-              int positions, Bitmap* background, Point offset)
-        : StepSwitch(size, listener, tag, frameCount, frameHeightPx, positions, background, offset) {}
+    using StepSwitch::StepSwitch;
 
 protected:
     float valueAt(Point where) const override;
@@ -37,9 +37,7 @@ protected:
 
 class ColumnSwitch : public StepSwitch {
 public:
-    ColumnSwitch(const Rect& size, ControlListener* listener, std::int32_t tag, int frameCount, int frameHeightPx,
-                 int positions, Bitmap* background, Point offset)
-        : StepSwitch(size, listener, tag, frameCount, frameHeightPx, positions, background, offset) {}
+    using StepSwitch::StepSwitch;
 
 protected:
     float valueAt(Point where) const override;
