@@ -24,13 +24,11 @@ public:
     void release();
     int getReferenceCount() const { return referenceCount; }
 
-    int getResourceId() const { return resourceId; }
     int getWidth() const { return width; }
     int getHeight() const { return height; }
     bool isLoaded() const { return image != nullptr; }
     // A mask made by an earlier keyed draw stays in use.
     void setKeyColour(Colour colour) { keyColour = colour; }
-    Colour getKeyColour() const { return keyColour; }
 
     // The rect's width and height from `source` of the bitmap to `rect` plus the offset.
     void draw(DrawContext& context, const Rect& rect, Point source = Point());

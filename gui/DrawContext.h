@@ -29,11 +29,8 @@ public:
     void drawPolyline(const Point* points, int count);
     void fillPolygon(const Point* points, int count);
     void setLineStyle(int style);  // 0 solid, 1 dotted
-    int getLineStyle() const { return lineStyle; }
     void setLineWidth(int widthPx);
-    int getLineWidth() const { return lineWidth; }
     void setDrawMode(int mode);  // 0 copy, 1 or, 2 inverse exclusive-or
-    int getDrawMode() const { return drawMode; }
     void setClipRect(const Rect& rect);
     void resetClipRect();
     const Rect& getClipRect() const { return clipRect; }
@@ -49,11 +46,8 @@ public:
     void drawPoint(Point p, Colour colour);
 
     void setFrameColour(Colour colour);
-    Colour getFrameColour() const { return frameColour; }
     void setFillColour(Colour colour);
-    Colour getFillColour() const { return fillColour; }
     void setFontColour(Colour colour);
-    Colour getFontColour() const { return fontColour; }
 
     enum FontStyle : int { kBold = 1, kItalic = 2, kUnderline = 4 };
     static constexpr int kFontCount = 8;
@@ -75,7 +69,6 @@ public:
     Point getOffset() const { return offset; }
     EditorFrame* getFrame() const { return frame; }
     Canvas* getDevice() const { return device; }
-    platform::NativeWindow* getWindow() const { return window; }
 
 protected:
     static constexpr int kFixedPoints = 30;

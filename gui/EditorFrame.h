@@ -41,7 +41,6 @@ public:
     virtual bool contains(View* view);
 
     void setBackgroundBitmap(Bitmap* bitmap);
-    Bitmap* getBackgroundBitmap() const { return background; }
     // Refused while another modal view is set.
     bool setModalView(View* view);
     View* getModalView() const { return modalView; }

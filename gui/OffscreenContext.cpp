@@ -12,7 +12,6 @@ OffscreenContext::OffscreenContext(EditorFrame* frame, std::unique_ptr<Canvas> c
 
 OffscreenContext::OffscreenContext(EditorFrame* frame, int widthPx, int heightPx, Colour background)
     : OffscreenContext(frame, platform::createOffscreenCanvas(widthPx, heightPx), widthPx, heightPx) {
-    backgroundColour = background;
     const Rect whole(0, 0, widthPx, heightPx);
     setFillColour(background);
     setFrameColour(background);

@@ -29,6 +29,5 @@ private:
     std::unique_ptr<Canvas> surface;
     int width;
     int height;
-    Colour backgroundColour = colours::black;
     Bitmap* bitmap = nullptr;
 };

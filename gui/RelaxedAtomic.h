@@ -19,7 +19,6 @@ public:
 
     T load() const { return stored.load(std::memory_order_relaxed); }
     void store(T newValue) { stored.store(newValue, std::memory_order_relaxed); }
-    T exchange(T newValue) { return stored.exchange(newValue, std::memory_order_relaxed); }
 
     operator T() const { return load(); }
     RelaxedAtomic& operator=(T newValue) {

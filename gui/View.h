@@ -57,7 +57,6 @@ protected:
     Rect size;
     Rect hitArea;
     EditorFrame* frame = nullptr;
-    View* parentContainer = nullptr;
     // Set by a plug-in's processing through a control's setValue, read by idle.
     RelaxedAtomic<bool> dirty{true};
     bool mouseEnabled = true;

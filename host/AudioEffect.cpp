@@ -1,6 +1,5 @@
 #include "AudioEffect.h"
 
-#include <cmath>
 #include <cstring>
 
 #include "PluginEditor.h"

@@ -51,7 +51,6 @@ public:
     void setEntriesPerColumn(int count) { entriesPerColumn = count; }
     void setPlacement(int flags) { placement = flags; }
     int entryCount() const { return int(entries.size()); }
-    int subMenuCount() const { return int(subMenus.size()); }
 
     // The popup's items with identifiers numbered from `firstId` over this menu's entries,
     // then depth first over its sub-menus; `nextId` answers the id after the last.

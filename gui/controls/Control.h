@@ -59,7 +59,6 @@ public:
     virtual void clampValue();
 
     std::int32_t getTag() const { return tag; }
-    ControlListener* getListener() const { return listener; }
     void setListener(ControlListener* newListener) { listener = newListener; }
 
 protected:

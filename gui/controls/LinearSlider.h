@@ -27,12 +27,9 @@ public:
     bool onRemoved(View* parent) override;
 
     void setHandleOffset(Point offset);
-    Point getHandleOffset() const { return handleOffset; }
     void setFreeClick(bool on) { freeClick = on; }
-    bool getFreeClick() const { return freeClick; }
     void setTransparentHandle(bool on) { transparentHandle = on; }
     void setFineDivisor(float divisor) { fineDivisor = divisor; }
-    int getStyle() const { return style; }
     bool hasSurface() const { return surface != nullptr; }
     // The handle's rectangle relative to the control's top-left for the current value.
     Rect handleRect() const;

@@ -22,11 +22,8 @@ public:
     void setMax(float v) override;
 
     void setMinimumAngle(float angleRad);
-    float getMinimumAngle() const { return minimumAngleRad; }
     void setSweepAngle(float angleRad);
-    float getSweepAngle() const { return sweepAngleRad; }
     void setInset(int insetPx) { inset = insetPx; }
-    int getInset() const { return inset; }
     void setHandleColour(Colour colour);
     void setHandleShadowColour(Colour colour);
     void setHandleBitmap(Bitmap* bitmap);

@@ -14,7 +14,6 @@ public:
 
     void draw(DrawContext* context) override;
     void mouseDown(DrawContext* context, Point& where) override;
-    int getPositions() const { return positions; }
 
 protected:
     // The value for a mouse point in frame coordinates.

@@ -37,16 +37,6 @@ public:
         valueToTextData = userData;
     }
     void setTextTransparency(bool on) { textTransparency = on; }
-
-    int getFont() const { return fontId; }
-    Colour getFontColour() const { return fontColour; }
-    Colour getBackColour() const { return backColour; }
-    Colour getFrameColour() const { return frameColour; }
-    Colour getShadowColour() const { return shadowColour; }
-    int getAlignment() const { return alignment; }
-    int getStyle() const { return style; }
-    int getFontStyle() const { return fontStyle; }
-    bool getTextTransparency() const { return textTransparency; }
     // The text draw shows for the current value (at most kTextBytes - 1 characters).
     void valueText(char* text);
 

@@ -111,14 +111,12 @@ void setInput(const InputState& input) {
     state().inputs.clear();
     state().current = input;
 }
-std::size_t queuedInputCount() { return state().inputs.size(); }
 void advanceTicks(std::uint32_t ms) { state().ticks += ms; }
 std::uint32_t sleptMs() { return state().slept; }
 int sleepCalls() { return state().sleeps; }
 
 platform::NativeWindow* lastCreatedWindow() { return state().windows.empty() ? nullptr : state().windows.back(); }
 int liveWindowCount() { return int(state().windows.size()); }
-void* windowParent(platform::NativeWindow* w) { return alive(w) ? w->parent : nullptr; }
 RasterImage* windowPixels(platform::NativeWindow* w) { return alive(w) ? &w->surface : nullptr; }
 Point windowSize(platform::NativeWindow* w) { return alive(w) ? Point(w->surface.width, w->surface.height) : Point(); }
 void paint(platform::NativeWindow* w) { deliver({w, true, Point()}); }
@@ -155,7 +153,6 @@ int componentObjectDepth() { return state().comDepth; }
 bool editBoxOpen() { return state().editBox != nullptr; }
 platform::NativeWindow* editBoxParent() { return state().editBox ? state().editBox->parent : nullptr; }
 platform::EditBoxSetup editBoxSetup() { return state().editBox ? state().editBox->setup : platform::EditBoxSetup{}; }
-std::string editBoxText() { return state().editBox ? state().editBox->line.value() : std::string(); }
 bool editBoxAllSelected() { return state().editBox && state().editBox->line.allSelected(); }
 
 void typeText(const std::string& text) {

@@ -32,7 +32,6 @@ void reset();
 
 void queueInput(const InputState& state);
 void setInput(const InputState& state);  // clears the queue and makes `state` current
-std::size_t queuedInputCount();
 void advanceTicks(std::uint32_t milliseconds);
 std::uint32_t sleptMs();  // total sleep requested since reset
 int sleepCalls();
@@ -40,7 +39,6 @@ int sleepCalls();
 // Windows.
 platform::NativeWindow* lastCreatedWindow();
 int liveWindowCount();
-void* windowParent(platform::NativeWindow* window);
 RasterImage* windowPixels(platform::NativeWindow* window);
 Point windowSize(platform::NativeWindow* window);
 // Delivers a paint message with an update region now.
@@ -72,7 +70,6 @@ int componentObjectDepth();
 bool editBoxOpen();
 platform::NativeWindow* editBoxParent();
 platform::EditBoxSetup editBoxSetup();
-std::string editBoxText();
 bool editBoxAllSelected();
 void typeText(const std::string& text);
 // Return in the box, or the focus moving elsewhere: the box's client is told.

@@ -11,7 +11,6 @@ public:
 
     const std::string& value() const { return text; }
     bool allSelected() const { return selected; }
-    void selectAll() { selected = true; }
     void type(const std::string& typed) {
         if (selected) text.clear();
         selected = false;

@@ -16,9 +16,6 @@ using FramePair = double __attribute__((vector_size(16)));
 using FloatPair = float __attribute__((vector_size(8)));
 
 template <typename Lane>
-constexpr int kFramesPerLane = sizeof(Lane) / sizeof(double);
-
-template <typename Lane>
 inline Lane loadFrames(const float* samples);
 
 template <>

@@ -1,7 +1,5 @@
 #include "FieldRotator.h"
 
-#include <cmath>
-
 #include "FramePair.h"
 #include "Glide.h"
 #include "GlideBlock.h"

@@ -28,8 +28,6 @@ private:
 
     template <bool Accumulate>
     void run(const float* left, const float* right, float* const* outputs, std::int32_t frames);
-    template <bool Accumulate>
-    void dispatch(const float* left, const float* right, float* const* outputs, std::int32_t frames);
 
     double current_[kCoefficients] = {};
     double target_[kCoefficients] = {};

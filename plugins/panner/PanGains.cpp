@@ -1,7 +1,6 @@
 #include "PanGains.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "PortableMath.h"
 

@@ -24,7 +24,6 @@ public:
         while (at < data_.size() && data_[at] && s.size() < 4096) s += static_cast<char>(data_[at++]);
         return s;
     }
-    std::size_t size() const { return data_.size(); }
 
 private:
     std::vector<unsigned char> data_;
