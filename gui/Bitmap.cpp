@@ -17,8 +17,7 @@ void Bitmap::release() {
 }
 
 void Bitmap::draw(DrawContext& context, const Rect& rect, Point source) {
-    if (image && context.getDevice())
-        context.getDevice()->drawBitmap(image, rect.offsetBy(context.getOffset()), source);
+    if (image && context.getDevice()) context.getDevice()->drawBitmap(image, rect.offsetBy(context.getOffset()), source);
 }
 
 void Bitmap::drawKeyed(DrawContext& context, const Rect& rect, Point source) {

@@ -18,8 +18,8 @@ struct BitmapImage;
 enum class PenRop { Copy, Or, NotXor };
 
 struct FontSpec {
-    int id = 0;         // 0..7, selects the face (7 is the decorative symbol face)
-    int heightPx = 12;  // character (em) height in pixels
+    int id = 0;             // 0..7, selects the face (7 is the decorative symbol face)
+    int heightPx = 12;      // character (em) height in pixels
     bool bold = false;
     bool italic = false;
     bool underline = false;
@@ -45,7 +45,7 @@ public:
     virtual void lineTo(Point p) = 0;
     virtual void polyline(const Point* points, int count) = 0;
     virtual void fillPolygon(const Point* points, int count) = 0;  // brush, no outline
-    virtual void fillRect(const Rect& r) = 0;                      // brush colour, no pen
+    virtual void fillRect(const Rect& r) = 0;                       // brush colour, no pen
     virtual void ellipse(const Rect& box, bool outline, bool fill) = 0;
     // Counter-clockwise from the ray through start to the ray through end.
     virtual void arc(const Rect& box, Point start, Point end) = 0;

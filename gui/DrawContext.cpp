@@ -96,8 +96,8 @@ void DrawContext::setClipRect(const Rect& rect) {
 void DrawContext::resetClipRect() { setClipRect(frameSizeOr1000(frame)); }
 
 void DrawContext::drawRect(const Rect& r) {
-    const Point corners[5] = {
-        {r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}, {r.left, r.top}};
+    const Point corners[5] = {{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom},
+                              {r.left, r.top}};
     drawPolyline(corners, 5);
 }
 
@@ -121,8 +121,8 @@ void DrawContext::drawArc(const Rect& r, Point start, Point end) {
 
 void DrawContext::fillPie(const Rect& r, Point start, Point end) {
     if (!device) return;
-    device->fillPie(Rect(r.left, r.top, r.right + 1, r.bottom + 1).offsetBy(offset), start.offset(offset.h, offset.v),
-                    end.offset(offset.h, offset.v));
+    device->fillPie(Rect(r.left, r.top, r.right + 1, r.bottom + 1).offsetBy(offset),
+                    start.offset(offset.h, offset.v), end.offset(offset.h, offset.v));
 }
 
 void DrawContext::drawPoint(Point p, Colour colour) {
@@ -192,10 +192,8 @@ bool DrawContext::waitForDragStart() {
         Point p;
         readMouseLocation(p);
         if (p.h < start.h - half || p.h > start.h + half || p.v < start.v - half || p.v > start.v + half) return true;
-        if (frame)
-            frame->serviceDuringDrag();
-        else
-            platform::sleepMs(4);
+        if (frame) frame->serviceDuringDrag();
+        else platform::sleepMs(4);
     }
     return false;
 }

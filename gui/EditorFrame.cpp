@@ -16,8 +16,8 @@ EditorFrame::EditorFrame(const Rect& frameSize, void* parent, GuiEditor* owner)
     if (!parent) return;
     windowClassRegistered = editorwindowclass::registerClass();
     if (!windowClassRegistered) return;
-    window = platform::createChildWindow(parent, editorwindowclass::className(), frameSize.width(), frameSize.height(),
-                                         &link);
+    window = platform::createChildWindow(parent, editorwindowclass::className(), frameSize.width(),
+                                         frameSize.height(), &link);
 }
 
 EditorFrame::~EditorFrame() {
@@ -125,7 +125,8 @@ void EditorFrame::drawViewsKeepingDirty(DrawContext* context) {
 
 void EditorFrame::draw(DrawContext* context) {
     awaitingFirstPaint = false;
-    if (background && context) background->draw(*context, Rect(0, 0, background->getWidth(), background->getHeight()));
+    if (background && context)
+        background->draw(*context, Rect(0, 0, background->getWidth(), background->getHeight()));
     drawViewsKeepingDirty(context);
     if (modalView) modalView->draw(context);
 }

@@ -25,10 +25,10 @@ protected:
 };
 
 struct EditBoxSetup {
-    Rect rect;          // client coordinates of the parent window
-    std::string text;   // shown with all of it selected
-    int alignment = 0;  // 0 left, 1 centred, 2 right
-    int fontId = 3;     // toolkit font id, default height, normal weight
+    Rect rect;              // client coordinates of the parent window
+    std::string text;       // shown with all of it selected
+    int alignment = 0;      // 0 left, 1 centred, 2 right
+    int fontId = 3;         // toolkit font id, default height, normal weight
     int fontHeightPx = 12;
 };
 
@@ -52,6 +52,7 @@ struct PopupMenuItem {
 // Shows the menu with its top-left at `screen` and tracks it until it closes; tracks the
 // right button as well when asked. Answers the chosen item's id, or -1. Clicks that closed
 // the menu do not reach the window afterwards.
-int trackPopupMenu(NativeWindow* window, const std::vector<PopupMenuItem>& items, Point screen, bool rightButtonTracks);
+int trackPopupMenu(NativeWindow* window, const std::vector<PopupMenuItem>& items, Point screen,
+                   bool rightButtonTracks);
 
 }  // namespace platform

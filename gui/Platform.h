@@ -38,7 +38,8 @@ void unregisterWindowClass(const char* className);
 
 // A visible child window of `parent` (HWND or X11 window id) of the given client size at
 // (0, 0). Null on failure.
-NativeWindow* createChildWindow(void* parent, const char* className, int widthPx, int heightPx, WindowClient* client);
+NativeWindow* createChildWindow(void* parent, const char* className, int widthPx, int heightPx,
+                                WindowClient* client);
 // Clears the client link first, so no message reaches a frame that is going away.
 void destroyWindow(NativeWindow* window);
 std::unique_ptr<Canvas> windowCanvas(NativeWindow* window);

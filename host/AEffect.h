@@ -10,9 +10,11 @@ struct AEffect;
 
 // Host callback: (record or null, opcode, index, value, ptr, opt). `value` and the result
 // are pointer-wide, as 64-bit hosts expect; on 32-bit targets both are 32 bits.
-using audioMasterCallback = std::intptr_t (*)(AEffect*, std::int32_t, std::int32_t, std::intptr_t, void*, float);
+using audioMasterCallback = std::intptr_t (*)(AEffect*, std::int32_t, std::int32_t, std::intptr_t, void*,
+                                              float);
 
-using AEffectDispatcherProc = std::intptr_t (*)(AEffect*, std::int32_t, std::int32_t, std::intptr_t, void*, float);
+using AEffectDispatcherProc = std::intptr_t (*)(AEffect*, std::int32_t, std::int32_t, std::intptr_t, void*,
+                                                float);
 using AEffectProcessProc = void (*)(AEffect*, float**, float**, std::int32_t);
 using AEffectSetParameterProc = void (*)(AEffect*, std::int32_t, float);
 using AEffectGetParameterProc = float (*)(AEffect*, std::int32_t);

@@ -9,8 +9,8 @@ namespace {
 AudioEffect* objectOf(AEffect* e) { return static_cast<AudioEffect*>(e->object); }
 
 // The trampolines are the only code the host calls directly; no exception may pass them.
-std::intptr_t dispatcherTrampoline(AEffect* e, std::int32_t opcode, std::int32_t index, std::intptr_t value, void* ptr,
-                                   float opt) {
+std::intptr_t dispatcherTrampoline(AEffect* e, std::int32_t opcode, std::int32_t index, std::intptr_t value,
+                                   void* ptr, float opt) {
     AudioEffect* object = objectOf(e);
     if (!object) return 0;
     std::intptr_t result = 0;
@@ -84,8 +84,8 @@ AudioEffect::AudioEffect(audioMasterCallback audioMaster, std::int32_t numProgra
 
 AudioEffect::~AudioEffect() { delete editor; }
 
-std::intptr_t AudioEffect::callHost(std::int32_t opcode, std::int32_t index, std::intptr_t value, void* ptr, float opt,
-                                    std::intptr_t fallback) {
+std::intptr_t AudioEffect::callHost(std::int32_t opcode, std::int32_t index, std::intptr_t value, void* ptr,
+                                    float opt, std::intptr_t fallback) {
     if (!audioMaster) return fallback;
     return audioMaster(&cEffect, opcode, index, value, ptr, opt);
 }
@@ -109,38 +109,22 @@ std::intptr_t AudioEffect::dispatcher(std::int32_t opcode, std::int32_t index, s
             if (value >= 0 && value < numPrograms) setProgram(static_cast<std::int32_t>(value));
             return 0;
         case effGetProgram: return getProgram();
-        case effSetProgramName:
-            if (ptr) setProgramName(static_cast<char*>(ptr));
-            return 0;
-        case effGetProgramName:
-            if (ptr) getProgramName(static_cast<char*>(ptr));
-            return 0;
-        case effGetParamLabel:
-            if (ptr) getParameterLabel(index, static_cast<char*>(ptr));
-            return 0;
-        case effGetParamDisplay:
-            if (ptr) getParameterDisplay(index, static_cast<char*>(ptr));
-            return 0;
-        case effGetParamName:
-            if (ptr) getParameterName(index, static_cast<char*>(ptr));
-            return 0;
+        case effSetProgramName: if (ptr) setProgramName(static_cast<char*>(ptr)); return 0;
+        case effGetProgramName: if (ptr) getProgramName(static_cast<char*>(ptr)); return 0;
+        case effGetParamLabel: if (ptr) getParameterLabel(index, static_cast<char*>(ptr)); return 0;
+        case effGetParamDisplay: if (ptr) getParameterDisplay(index, static_cast<char*>(ptr)); return 0;
+        case effGetParamName: if (ptr) getParameterName(index, static_cast<char*>(ptr)); return 0;
         case effGetVu: return static_cast<std::int32_t>(getVu() * 32767.0);
         case effSetSampleRate: setSampleRate(opt); return 0;
         case effSetBlockSize: setBlockSize(static_cast<std::int32_t>(value)); return 0;
         case effMainsChanged:
-            if (value == 0)
-                suspend();
-            else
-                resume();
+            if (value == 0) suspend();
+            else resume();
             return 0;
         case effEditGetRect: return editor ? editor->getRect(static_cast<ERect**>(ptr)) : 0;
         case effEditOpen: return editor ? editor->open(ptr) : 0;
-        case effEditClose:
-            if (editor) editor->close();
-            return 0;
-        case effEditIdle:
-            if (editor) editor->idle();
-            return 0;
+        case effEditClose: if (editor) editor->close(); return 0;
+        case effEditIdle: if (editor) editor->idle(); return 0;
         case effIdentify: return fourCharCode('N', 'v', 'E', 'f');
         case effGetChunk: return ptr ? getChunk(static_cast<void**>(ptr), index != 0) : 0;
         case effSetChunk: return setChunk(ptr, static_cast<std::int32_t>(value), index != 0);
@@ -171,10 +155,8 @@ void AudioEffect::setNumInputs(std::int32_t inputs) { cEffect.numInputs = inputs
 void AudioEffect::setNumOutputs(std::int32_t outputs) { cEffect.numOutputs = outputs; }
 
 void AudioEffect::setFlag(std::int32_t bit, bool state) {
-    if (state)
-        cEffect.flags |= bit;
-    else
-        cEffect.flags &= ~bit;
+    if (state) cEffect.flags |= bit;
+    else cEffect.flags &= ~bit;
 }
 
 void AudioEffect::hasVu(bool state) { setFlag(effFlagsHasVu, state); }
@@ -198,6 +180,10 @@ std::int32_t AudioEffect::getCurrentUniqueId() { return static_cast<std::int32_t
 
 void AudioEffect::masterIdle() { callHost(audioMasterIdle); }
 
-bool AudioEffect::isInputConnected(std::int32_t input) { return callHost(audioMasterPinConnected, input, 0) == 0; }
+bool AudioEffect::isInputConnected(std::int32_t input) {
+    return callHost(audioMasterPinConnected, input, 0) == 0;
+}
 
-bool AudioEffect::isOutputConnected(std::int32_t output) { return callHost(audioMasterPinConnected, output, 1) == 0; }
+bool AudioEffect::isOutputConnected(std::int32_t output) {
+    return callHost(audioMasterPinConnected, output, 1) == 0;
+}

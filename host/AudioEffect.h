@@ -90,8 +90,8 @@ public:
 
 protected:
     // Sends one opcode to the host; answers `fallback` when there is no host callback.
-    std::intptr_t callHost(std::int32_t opcode, std::int32_t index = 0, std::intptr_t value = 0, void* ptr = nullptr,
-                           float opt = 0.0f, std::intptr_t fallback = 0);
+    std::intptr_t callHost(std::int32_t opcode, std::int32_t index = 0, std::intptr_t value = 0,
+                           void* ptr = nullptr, float opt = 0.0f, std::intptr_t fallback = 0);
 
     float sampleRate;
     PluginEditor* editor;

@@ -31,7 +31,8 @@ std::intptr_t AudioEffectX::dispatcher(std::int32_t opcode, std::int32_t index, 
         case effOfflinePrepare: return offlinePrepare(ptr, value32) ? 1 : 0;
         case effOfflineRun: return offlineRun(ptr, value32) ? 1 : 0;
         case effProcessVarIo: return processVariableIo(ptr) ? 1 : 0;
-        case effSetSpeakerArrangement: return setSpeakerArrangement(reinterpret_cast<void*>(value), ptr) ? 1 : 0;
+        case effSetSpeakerArrangement:
+            return setSpeakerArrangement(reinterpret_cast<void*>(value), ptr) ? 1 : 0;
         case effSetBlockSizeAndSampleRate: setBlockSizeAndSampleRate(value32, opt); return 1;
         case effSetBypass: return setBypass(value != 0) ? 1 : 0;
         case effGetEffectName: return text && getEffectName(text) ? 1 : 0;
@@ -100,7 +101,9 @@ std::int32_t AudioEffectX::updateBlockSize() {
     callHost(audioMasterGetBlockSize);
     return blockSize;
 }
-std::int32_t AudioEffectX::getInputLatency() { return static_cast<std::int32_t>(callHost(audioMasterGetInputLatency)); }
+std::int32_t AudioEffectX::getInputLatency() {
+    return static_cast<std::int32_t>(callHost(audioMasterGetInputLatency));
+}
 std::int32_t AudioEffectX::getOutputLatency() {
     return static_cast<std::int32_t>(callHost(audioMasterGetOutputLatency));
 }
@@ -154,7 +157,9 @@ void AudioEffectX::setOutputSamplerate(float rate) { callHost(audioMasterSetOutp
 bool AudioEffectX::getSpeakerArrangement(void** input, void** output) {
     return isTrue(callHost(audioMasterGetSpeakerArrangement, 0, reinterpret_cast<std::intptr_t>(input), output));
 }
-bool AudioEffectX::getHostVendorString(char* text) { return isTrue(callHost(audioMasterGetVendorString, 0, 0, text)); }
+bool AudioEffectX::getHostVendorString(char* text) {
+    return isTrue(callHost(audioMasterGetVendorString, 0, 0, text));
+}
 bool AudioEffectX::getHostProductString(char* text) {
     return isTrue(callHost(audioMasterGetProductString, 0, 0, text));
 }
@@ -208,7 +213,9 @@ bool AudioEffectX::openFileSelector(void* selector) {
     return selector && isTrue(callHost(audioMasterOpenFileSelector, 0, 0, selector));
 }
 
-bool AudioEffectX::sendVstEventsToHost(void* events) { return callHost(audioMasterProcessEvents, 0, 0, events) == 1; }
+bool AudioEffectX::sendVstEventsToHost(void* events) {
+    return callHost(audioMasterProcessEvents, 0, 0, events) == 1;
+}
 bool AudioEffectX::closeFileSelector(void* selector) {
     return selector && isTrue(callHost(audioMasterCloseFileSelector, 0, 0, selector));
 }

@@ -21,8 +21,8 @@ public:
     static constexpr std::size_t kMaxEntryChars = 255;
     static constexpr int kColumnBreakEntryLimit = 160;
 
-    ChoiceMenu(const Rect& size, ControlListener* listener, std::int32_t tag, Bitmap* background, Bitmap* pressedLook,
-               int style);
+    ChoiceMenu(const Rect& size, ControlListener* listener, std::int32_t tag, Bitmap* background,
+               Bitmap* pressedLook, int style);
     ~ChoiceMenu() override;
 
     void draw(DrawContext* context) override;

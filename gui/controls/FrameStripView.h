@@ -8,9 +8,7 @@ class FrameStripView : public Control {
 public:
     FrameStripView(const Rect& size, ControlListener* listener, std::int32_t tag, int frameCount, int frameHeightPx,
                    Bitmap* background, Point offset)
-        : Control(size, listener, tag, background),
-          frameCount(frameCount),
-          frameHeightPx(frameHeightPx),
+        : Control(size, listener, tag, background), frameCount(frameCount), frameHeightPx(frameHeightPx),
           offset(offset) {}
 
     void draw(DrawContext* context) override;

@@ -6,8 +6,9 @@
 #include "OffscreenContext.h"
 #include "Platform.h"
 
-LinearSlider::LinearSlider(const Rect& sliderSize, ControlListener* owner, std::int32_t sliderTag, int minimumPosition,
-                           int maximumPosition, Bitmap* handle, Bitmap* bitmap, Point offset, int sliderStyle)
+LinearSlider::LinearSlider(const Rect& sliderSize, ControlListener* owner, std::int32_t sliderTag,
+                           int minimumPosition, int maximumPosition, Bitmap* handle, Bitmap* bitmap, Point offset,
+                           int sliderStyle)
     : Control(sliderSize, owner, sliderTag, bitmap),
       backgroundOffset(offset),
       handleBitmap(handle),

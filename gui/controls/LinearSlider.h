@@ -15,7 +15,9 @@ class OffscreenContext;
 
 class LinearSlider : public Control {
 public:
-    enum StyleBits : int { kHorizontal = 1, kVertical = 2, kGrowsWithCoordinate = 8 | 32, kInvertedMouse = 16 | 64 };
+    enum StyleBits : int {
+        kHorizontal = 1, kVertical = 2, kGrowsWithCoordinate = 8 | 32, kInvertedMouse = 16 | 64
+    };
 
     LinearSlider(const Rect& size, ControlListener* listener, std::int32_t tag, int minimumPosition,
                  int maximumPosition, Bitmap* handle, Bitmap* background, Point backgroundOffset, int style);

@@ -11,7 +11,9 @@
 
 class ValueDisplay : public Control {
 public:
-    enum StyleBits : int { kShadowText = 4, kInsetFrame = 128, kRaisedFrame = 256, kNoText = 2048, kNoDrawing = 4096 };
+    enum StyleBits : int {
+        kShadowText = 4, kInsetFrame = 128, kRaisedFrame = 256, kNoText = 2048, kNoDrawing = 4096
+    };
     static constexpr int kTextBytes = 256;
     using ValueToText = void (*)(float value, char* text);
     using ValueToTextWithData = void (*)(float value, char* text, void* userData);

@@ -185,7 +185,8 @@ void unregisterWindowClass(const char* className) {
     state().classes.erase(className);
 }
 
-NativeWindow* createChildWindow(void* parent, const char* className, int widthPx, int heightPx, WindowClient* client) {
+NativeWindow* createChildWindow(void* parent, const char* className, int widthPx, int heightPx,
+                                WindowClient* client) {
     if (!parent || !state().classes.count(className) || widthPx < 0 || heightPx < 0) return nullptr;
     auto* w = new NativeWindow;
     w->parent = parent;
@@ -273,10 +274,13 @@ bool takeLeftButtonDown() {
 void* standardCursor(CursorKind kind) {
     return kind > kParentCursor && kind < kCursorKindCount ? &cursorSlots[kind] : nullptr;
 }
-void* currentCursor(NativeWindow* window) { return alive(window) && window->cursor ? window->cursor : &cursorSlots[0]; }
+void* currentCursor(NativeWindow* window) {
+    return alive(window) && window->cursor ? window->cursor : &cursorSlots[0];
+}
 void applyCursor(NativeWindow* window, void* cursor) {
     if (alive(window)) window->cursor = cursor == &cursorSlots[0] ? nullptr : cursor;
 }
+
 
 void initialiseComponentObjects() { ++state().comDepth; }
 void uninitialiseComponentObjects() { --state().comDepth; }

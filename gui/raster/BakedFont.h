@@ -20,13 +20,13 @@ struct Glyph {
     std::int16_t topPx;      // coverage box top edge above the baseline
     std::uint8_t width;      // coverage box size
     std::uint8_t height;
-    std::uint32_t offset;  // first coverage byte (0..255 per pixel, row by row)
+    std::uint32_t offset;    // first coverage byte (0..255 per pixel, row by row)
 };
 
 struct Face {
     int pixelHeight;  // em height in pixels (a GDI character height of -pixelHeight)
     bool bold;
-    int ascentPx;  // cell ascent and descent: the text line is ascent + descent high
+    int ascentPx;     // cell ascent and descent: the text line is ascent + descent high
     int descentPx;
     const Glyph* glyphs;  // kGlyphsPerFace entries
 };

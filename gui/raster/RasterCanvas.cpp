@@ -174,8 +174,8 @@ void RasterCanvas::setPixel(Point p, Colour colour) {
     if (!clipped(p.h, p.v)) target_->at(p.h, p.v) = RasterImage::pack(colour);
 }
 
-void RasterCanvas::blit(const RasterImage& src, const std::uint8_t* mask, const Rect& dest, Point source, Blit mode,
-                        std::uint8_t alpha) {
+void RasterCanvas::blit(const RasterImage& src, const std::uint8_t* mask, const Rect& dest, Point source,
+                        Blit mode, std::uint8_t alpha) {
     for (int y = 0; y < dest.height(); ++y) {
         const int sy = source.v + y, dy = dest.top + y;
         if (sy < 0 || sy >= src.height) continue;
@@ -213,7 +213,8 @@ void RasterCanvas::drawBitmapKeyed(platform::BitmapImage* image, const Rect& des
     blit(image->pixels, image->keyMask.data(), dest, source, Blit::Keyed, 255);
 }
 
-void RasterCanvas::drawBitmapBlended(platform::BitmapImage* image, const Rect& dest, Point source, std::uint8_t alpha) {
+void RasterCanvas::drawBitmapBlended(platform::BitmapImage* image, const Rect& dest, Point source,
+                                     std::uint8_t alpha) {
     if (image) blit(image->pixels, nullptr, dest, source, Blit::Blended, alpha);
 }
 

@@ -36,7 +36,8 @@ public:
 
     void drawBitmap(platform::BitmapImage* image, const Rect& dest, Point source) override;
     void drawBitmapKeyed(platform::BitmapImage* image, const Rect& dest, Point source, Colour key) override;
-    void drawBitmapBlended(platform::BitmapImage* image, const Rect& dest, Point source, std::uint8_t alpha) override;
+    void drawBitmapBlended(platform::BitmapImage* image, const Rect& dest, Point source,
+                           std::uint8_t alpha) override;
     void copyFrom(Canvas& source, const Rect& dest, Point sourcePoint) override;
 
 private:
@@ -44,9 +45,7 @@ private:
     void plotPen(int x, int y);
     void plotFill(int x, int y);
     void line(Point from, Point to);
-    bool clipped(int x, int y) const {
-        return x < clip_.left || y < clip_.top || x >= clip_.right || y >= clip_.bottom;
-    }
+    bool clipped(int x, int y) const { return x < clip_.left || y < clip_.top || x >= clip_.right || y >= clip_.bottom; }
     void blit(const RasterImage& src, const std::uint8_t* mask, const Rect& dest, Point source, Blit mode,
               std::uint8_t alpha);
     // Calls plot(x, y) for every pixel of the ellipse in box; edge selects the outline.

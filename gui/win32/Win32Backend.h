@@ -56,7 +56,8 @@ public:
     void drawText(const char* text, const Rect& r, int alignment, bool opaque) override;
     void drawBitmap(platform::BitmapImage* image, const Rect& dest, Point source) override;
     void drawBitmapKeyed(platform::BitmapImage* image, const Rect& dest, Point source, Colour key) override;
-    void drawBitmapBlended(platform::BitmapImage* image, const Rect& dest, Point source, std::uint8_t alpha) override;
+    void drawBitmapBlended(platform::BitmapImage* image, const Rect& dest, Point source,
+                           std::uint8_t alpha) override;
     void copyFrom(Canvas& source, const Rect& dest, Point sourcePoint) override;
 
 protected:

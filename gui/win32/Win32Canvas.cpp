@@ -131,10 +131,9 @@ void GdiCanvas::setPixel(Point p, Colour colour) { SetPixel(dc, p.h, p.v, toColo
 
 void GdiCanvas::selectFont(const FontSpec& wanted) {
     const bool symbol = wanted.id == 7;
-    HFONT created =
-        CreateFontA(-wanted.heightPx, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, wanted.italic, wanted.underline,
-                    FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                    symbol ? FF_DECORATIVE : (FF_SWISS | VARIABLE_PITCH), symbol ? "Symbol" : "Arial");
+    HFONT created = CreateFontA(-wanted.heightPx, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, wanted.italic, wanted.underline,
+                                FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                symbol ? FF_DECORATIVE : (FF_SWISS | VARIABLE_PITCH), symbol ? "Symbol" : "Arial");
     if (!created) return;
     SelectObject(dc, created);
     if (font) DeleteObject(font);

@@ -19,8 +19,7 @@ WNDPROC originalEditProc = nullptr;
 LRESULT CALLBACK editBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* box = reinterpret_cast<platform::NativeEditBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     const WNDPROC original = originalEditProc;
-    const bool finish =
-        box && box->client && ((message == WM_KEYDOWN && wParam == VK_RETURN) || message == WM_KILLFOCUS);
+    const bool finish = box && box->client && ((message == WM_KEYDOWN && wParam == VK_RETURN) || message == WM_KILLFOCUS);
     if (finish) {
         platform::EditBoxClient* client = box->client;
         box->client = nullptr;  // told once, whatever the box receives while it closes
@@ -72,9 +71,8 @@ NativeEditBox* createEditBox(NativeWindow* parent, const EditBoxSetup& setup, Ed
     DWORD style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
     if (setup.alignment == 1) style |= ES_CENTER;
     if (setup.alignment == 2) style |= ES_RIGHT;
-    HWND hwnd =
-        CreateWindowExA(0, "EDIT", setup.text.c_str(), style, setup.rect.left, setup.rect.top, setup.rect.width(),
-                        setup.rect.height(), parent->hwnd, nullptr, moduleInstance(), nullptr);
+    HWND hwnd = CreateWindowExA(0, "EDIT", setup.text.c_str(), style, setup.rect.left, setup.rect.top, setup.rect.width(),
+                                setup.rect.height(), parent->hwnd, nullptr, moduleInstance(), nullptr);
     if (!hwnd) return nullptr;
     auto* box = new NativeEditBox;
     box->hwnd = hwnd;
@@ -113,8 +111,7 @@ void destroyEditBox(NativeEditBox* box) {
     delete box;
 }
 
-int trackPopupMenu(NativeWindow* window, const std::vector<PopupMenuItem>& items, Point screen,
-                   bool rightButtonTracks) {
+int trackPopupMenu(NativeWindow* window, const std::vector<PopupMenuItem>& items, Point screen, bool rightButtonTracks) {
     if (!window || !window->hwnd) return -1;
     HMENU menu = buildMenu(items);
     if (!menu) return -1;

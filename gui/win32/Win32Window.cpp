@@ -91,7 +91,8 @@ bool registerWindowClass(const char* className) {
 
 void unregisterWindowClass(const char* className) { UnregisterClassA(className, moduleInstance()); }
 
-NativeWindow* createChildWindow(void* parent, const char* className, int widthPx, int heightPx, WindowClient* client) {
+NativeWindow* createChildWindow(void* parent, const char* className, int widthPx, int heightPx,
+                                WindowClient* client) {
     if (!parent) return nullptr;
     HWND hwnd = CreateWindowExA(0, className, "Window", WS_CHILD | WS_VISIBLE, 0, 0, widthPx, heightPx,
                                 static_cast<HWND>(parent), nullptr, moduleInstance(), nullptr);

@@ -23,7 +23,7 @@ struct NativeWindow {
     RasterImage backBuffer;
     XImage* image = nullptr;  // wraps backBuffer's pixels for XPutImage
     GC gc = nullptr;
-    Cursor cursor = 0;  // 0: the parent's cursor
+    Cursor cursor = 0;        // 0: the parent's cursor
 };
 struct NativeEditBox;  // X11Widgets
 

@@ -45,9 +45,8 @@ bool makeSurface(Display* dpy, Window parent, const Rect& r, bool overrideRedire
     XSetWindowAttributes attributes{};
     attributes.override_redirect = overrideRedirect ? True : False;
     attributes.event_mask = events;
-    s.xid =
-        XCreateWindow(dpy, parent, r.left, r.top, unsigned(std::max(1, r.width())), unsigned(std::max(1, r.height())),
-                      0, CopyFromParent, InputOutput, CopyFromParent, CWOverrideRedirect | CWEventMask, &attributes);
+    s.xid = XCreateWindow(dpy, parent, r.left, r.top, unsigned(std::max(1, r.width())), unsigned(std::max(1, r.height())),
+                          0, CopyFromParent, InputOutput, CopyFromParent, CWOverrideRedirect | CWEventMask, &attributes);
     if (!s.xid) return false;
     s.pixels = RasterImage(std::max(1, r.width()), std::max(1, r.height()), 0);
     s.image = XCreateImage(dpy, DefaultVisual(dpy, screen), unsigned(DefaultDepth(dpy, screen)), ZPixmap, 0,
@@ -93,9 +92,9 @@ void paintBox(platform::NativeEditBox* box) {
     canvas.drawText(box->line.value().c_str(), whole, box->setup.alignment, false);
     if (!selected) {
         const int width = canvas.textWidth(box->line.value().c_str());
-        int caret = box->setup.alignment == 2   ? whole.right - 1
+        int caret = box->setup.alignment == 2 ? whole.right - 1
                     : box->setup.alignment == 1 ? (whole.width() + width) / 2
-                                                : width;
+                                               : width;
         caret = std::min(caret, whole.right - 1);
         canvas.setBrush(text);
         canvas.fillRect(Rect(caret, 2, caret + 1, whole.bottom - 2));
@@ -169,11 +168,8 @@ void paintMenu(Surface& s, const std::vector<platform::PopupMenuItem>& items, co
     canvas.setBrush(Colour{236, 236, 236, 0});
     canvas.fillRect(layout.bounds);
     canvas.setPen(Colour{90, 90, 90, 0}, 1, 0);
-    const Point outline[5] = {{0, 0},
-                              {layout.bounds.right - 1, 0},
-                              {layout.bounds.right - 1, layout.bounds.bottom - 1},
-                              {0, layout.bounds.bottom - 1},
-                              {0, 0}};
+    const Point outline[5] = {{0, 0}, {layout.bounds.right - 1, 0}, {layout.bounds.right - 1, layout.bounds.bottom - 1},
+                              {0, layout.bounds.bottom - 1}, {0, 0}};
     canvas.polyline(outline, 5);
     for (std::size_t i = 0; i < items.size(); ++i) {
         const Item& item = items[i];
@@ -192,8 +188,7 @@ void paintMenu(Surface& s, const std::vector<platform::PopupMenuItem>& items, co
         canvas.setTextColour(!active ? Colour{150, 150, 150, 0} : lit ? colours::white : colours::black);
         canvas.drawText(item.label.c_str(), Rect(r.left + 18, r.top, r.right - 14, r.bottom), 0, false);
         if (item.checked) canvas.drawText("x", Rect(r.left + 4, r.top, r.left + 16, r.bottom), 1, false);
-        if (item.kind == Item::kSubMenu)
-            canvas.drawText(">", Rect(r.right - 14, r.top, r.right - 2, r.bottom), 1, false);
+        if (item.kind == Item::kSubMenu) canvas.drawText(">", Rect(r.right - 14, r.top, r.right - 2, r.bottom), 1, false);
     }
 }
 
@@ -360,8 +355,7 @@ void destroyEditBox(NativeEditBox* box) {
     delete box;
 }
 
-int trackPopupMenu(NativeWindow* window, const std::vector<PopupMenuItem>& items, Point screen,
-                   bool rightButtonTracks) {
+int trackPopupMenu(NativeWindow* window, const std::vector<PopupMenuItem>& items, Point screen, bool rightButtonTracks) {
     Display* dpy = x11::display();
     if (!dpy || !window || items.empty()) return -1;
     return runMenu(dpy, items, screen, rightButtonTracks);

@@ -148,8 +148,8 @@ NativeWindow* createChildWindow(void* parent, const char*, int widthPx, int heig
     const Window parentXid = Window(reinterpret_cast<std::uintptr_t>(parent));
     w->xid = XCreateSimpleWindow(dpy, parentXid, 0, 0, unsigned(widthPx), unsigned(heightPx), 0, 0, 0);
     w->image = XCreateImage(dpy, visual, unsigned(DefaultDepth(dpy, screen)), ZPixmap, 0,
-                            reinterpret_cast<char*>(w->backBuffer.pixels.data()), unsigned(widthPx), unsigned(heightPx),
-                            32, widthPx * 4);
+                            reinterpret_cast<char*>(w->backBuffer.pixels.data()), unsigned(widthPx),
+                            unsigned(heightPx), 32, widthPx * 4);
     w->gc = XCreateGC(dpy, w->xid, 0, nullptr);
     XSelectInput(dpy, w->xid, ExposureMask | ButtonPressMask | StructureNotifyMask);
     XMapWindow(dpy, w->xid);

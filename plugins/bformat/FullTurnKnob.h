@@ -12,7 +12,7 @@ namespace bformat {
 
 constexpr int kKnobFrameCount = 45;
 constexpr int kKnobFrameHeightPx = 48;
-constexpr float kKnobSweepRad = -toolkit::kTwoPiF;    // a full turn, clockwise
+constexpr float kKnobSweepRad = -toolkit::kTwoPiF;   // a full turn, clockwise
 constexpr float kKnobMinimumRad = toolkit::kHalfPiF;  // straight up
 
 inline FilmstripKnob* newFullTurnKnob(const Rect& size, ControlListener* listener, std::int32_t tag, Bitmap* strip) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 
+
 // Clang (the sanitizer and fuzzing builds) takes no vector-width preference here.
 #if defined(__clang__)
 #define ORVA_TARGET_AVX512 __attribute__((target("avx512f")))
@@ -206,8 +207,11 @@ __attribute__((target("avx2"))) void decodeAvx2(Layout layout, const float* cons
     decodeBody(layout, inputs, outputs, offset, frames, accumulate);
 }
 
-ORVA_TARGET_AVX512 void decodeAvx512(Layout layout, const float* const* inputs, float* const* outputs,
-                                     std::int32_t offset, std::int32_t frames, bool accumulate) {
+ORVA_TARGET_AVX512 void decodeAvx512(Layout layout,
+                                                                                const float* const* inputs,
+                                                                                float* const* outputs,
+                                                                                std::int32_t offset,
+                                                                                std::int32_t frames, bool accumulate) {
     decodeBody(layout, inputs, outputs, offset, frames, accumulate);
 }
 #endif

@@ -29,6 +29,7 @@ public:
     void controlChanged(DrawContext* context, Control* control) override;
 
 private:
+
     Bitmap* background;
     Bitmap* splash;
     Bitmap* knobStrip;

@@ -53,7 +53,8 @@ inline void rotateFrames(const double* c, const float* const* in, float* const* 
 // The whole block for one order. While gliding the coefficients move after every frame;
 // once all sit on the glide's fixed point they stay, and frames go in pairs.
 template <bool Accumulate, Axis First, Axis Second, Axis Third>
-void rotateBlock(bformat::GlideBlock<2 * kCos>& glide, const float* const* in, float* const* out, std::int32_t frames) {
+void rotateBlock(bformat::GlideBlock<2 * kCos>& glide, const float* const* in, float* const* out,
+                 std::int32_t frames) {
     const double* c = glide.value;
     std::int32_t n = 0;
     if (glide.settled) {

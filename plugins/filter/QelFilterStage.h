@@ -40,6 +40,6 @@ private:
     // Derived from the three settings above.
     float plainFrequency_ = 0.0f;  // 2 sin(pi cutoff / rate)
     float frequency_ = 0.0f;       // f, held within the stable range
-    float damping_ = 2.025f;       // q
-    float inputGain_ = 1.0f;       // g
+    float damping_ = 2.025f;  // q
+    float inputGain_ = 1.0f;  // g
 };

@@ -59,7 +59,8 @@ void PanEncoder::run(const float* left, const float* right, float* const* output
     glide.storeInto(current_);
 }
 
-void PanEncoder::processReplacing(const float* left, const float* right, float* const* outputs, std::int32_t frames) {
+void PanEncoder::processReplacing(const float* left, const float* right, float* const* outputs,
+                                  std::int32_t frames) {
     run<false>(left, right, outputs, frames);
 }
 

@@ -1,7 +1,7 @@
 // Factory of the test-only plain rig decoder library (no editor), for the tests of the
-// tone file and the speaker test in folders of their own. Its messages about the test tone are recorded per instance
-// instead of being shown in a blocking box (on Linux they also go to standard error), and its vendor-specific opcode is
-// a back door for tests:
+// tone file and the speaker test in folders of their own. Its messages about the test tone are recorded per instance instead of being
+// shown in a blocking box (on Linux they also go to standard error), and its vendor-specific
+// opcode is a back door for tests:
 //   index 1   number of messages shown while the instance was constructed
 //   index 2   message number `value` as a pointer to its text (valid while the instance
 //             lives), or 0

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 
+
 // Clang (the sanitizer and fuzzing builds) takes no vector-width preference here.
 #if defined(__clang__)
 #define ORVA_TARGET_AVX512 __attribute__((target("avx512f")))
@@ -96,9 +97,9 @@ __attribute__((target("avx2"))) void runAvx2(const RigTable& table, const double
 }
 
 template <int channelCount>
-ORVA_TARGET_AVX512 void runAvx512(const RigTable& table, const double (*coefficients)[kChannelCount],
-                                  const float* const* inputs, float* const* outputs, std::int32_t offset,
-                                  std::int32_t frames, double volume) {
+ORVA_TARGET_AVX512 void runAvx512(
+    const RigTable& table, const double (*coefficients)[kChannelCount], const float* const* inputs,
+    float* const* outputs, std::int32_t offset, std::int32_t frames, double volume) {
     runBody<channelCount>(table, coefficients, inputs, outputs, offset, frames, volume);
 }
 #endif

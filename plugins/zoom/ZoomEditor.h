@@ -36,6 +36,7 @@ public:
     static void zoomText(float value, char* text);
 
 private:
+
     Bitmap* background;
     Bitmap* splash;
     Bitmap* knobStrip;

@@ -43,7 +43,8 @@ inline void turn(Lane& u, Lane& v, double c, double s) {
 // The frames at n (one or a pair, by lane type) with coefficients c: all four inputs are
 // read before any output is written.
 template <bool Accumulate, typename Lane>
-inline void zoomFrames(const double* c, const Dominance& d, const float* const* in, float* const* out, std::int32_t n) {
+inline void zoomFrames(const double* c, const Dominance& d, const float* const* in, float* const* out,
+                       std::int32_t n) {
     using T = ZoomTransform;
     Lane w = bformat::loadFrames<Lane>(in[0] + n);
     Lane x = bformat::loadFrames<Lane>(in[1] + n);
@@ -69,9 +70,8 @@ inline void zoomFrames(const double* c, const Dominance& d, const float* const* 
 }  // namespace
 
 void ZoomTransform::setTargets(double az, double el, double zoomTarget) {
-    const double targets[kCount] = {portable::cos(az),  portable::cos(el),  portable::sin(az),
-                                    portable::sin(el),  portable::cos(-az), portable::cos(-el),
-                                    portable::sin(-az), portable::sin(-el), zoomTarget};
+    const double targets[kCount] = {portable::cos(az),  portable::cos(el),  portable::sin(az),  portable::sin(el), portable::cos(-az),
+                                    portable::cos(-el), portable::sin(-az), portable::sin(-el), zoomTarget};
     for (int i = 0; i < kCount; ++i) target_[i] = finiteTargetOr(targets[i], current_[i]);
 }
 

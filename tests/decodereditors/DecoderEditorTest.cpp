@@ -3,11 +3,11 @@
 // clicks choose k/7, the splash covers the panel without touching the layout.
 #include <gtest/gtest.h>
 
-#include "DecoderEditorChecks.h"
 #include "FrameStripView.h"
 #include "PngWriter.h"
 #include "SplashOverlay.h"
 #include "StepSwitch.h"
+#include "DecoderEditorChecks.h"
 
 namespace {
 

@@ -8,13 +8,13 @@
 #include <filesystem>
 
 #include "ChoiceMenu.h"
-#include "DecoderEditorChecks.h"
 #include "FrameStripView.h"
 #include "LinearSlider.h"
 #include "PngWriter.h"
 #include "SplashOverlay.h"
 #include "TextField.h"
 #include "ToggleButton.h"
+#include "DecoderEditorChecks.h"
 
 namespace fs = std::filesystem;
 

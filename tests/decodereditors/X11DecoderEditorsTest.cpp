@@ -10,8 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "DecoderEditorChecks.h"
 #include "PngWriter.h"
+#include "DecoderEditorChecks.h"
 
 // After GoogleTest: the X11 headers define macros such as None and Bool.
 #include <X11/Xlib.h>

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "EditorLayouts.h"
+#include "GestureChecks.h"
 #include "EditorReference.h"
 #include "GalleryReference.h"
-#include "GestureChecks.h"
 #include "PngWriter.h"
 #include "TestHost.h"
 #include "Win32Session.h"

@@ -15,10 +15,10 @@ struct DisplayCase {
 
 // The panner's source parameters by master index; each runs in both variants.
 const DisplayCase kPannerSourceCases[] = {
-    {nullptr, 4, 0.25f, "90.00000"}, {nullptr, 4, 0.0f, "0.000000"},   {nullptr, 5, 1.0f, "90.00000"},
-    {nullptr, 5, 0.0f, "-90.0000"},  {nullptr, 6, 1.0f, "10.00000"},   {nullptr, 7, 1.0f, "0.000000"},
-    {nullptr, 7, 0.5f, "-6.02059"},  {nullptr, 7, 0.0f, "  -oo   "},   {nullptr, 9, 1.0f, "-6.00000"},
-    {nullptr, 10, 0.5f, "50.00000"}, {nullptr, 18, 0.25f, "25.00000"}, {nullptr, 12, 0.75f, "270.0000"},
+    {nullptr, 4, 0.25f, "90.00000"},  {nullptr, 4, 0.0f, "0.000000"},  {nullptr, 5, 1.0f, "90.00000"},
+    {nullptr, 5, 0.0f, "-90.0000"},   {nullptr, 6, 1.0f, "10.00000"},  {nullptr, 7, 1.0f, "0.000000"},
+    {nullptr, 7, 0.5f, "-6.02059"},   {nullptr, 7, 0.0f, "  -oo   "},  {nullptr, 9, 1.0f, "-6.00000"},
+    {nullptr, 10, 0.5f, "50.00000"},  {nullptr, 18, 0.25f, "25.00000"}, {nullptr, 12, 0.75f, "270.0000"},
 };
 
 const DisplayCase kCases[] = {

@@ -2,8 +2,8 @@
 // once settled, against rotation matrices built directly from the angles.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 

@@ -47,7 +47,7 @@ TEST(PanKernel, MatchesThePlainRuleThroughGlidesAndSettling) {
     const struct {
         int frames;
         bool newTargets;
-    } blocks[] = {{0, true},   {1, false}, {7, true},  {512, true}, {3, false},  {50000, true},
+    } blocks[] = {{0, true}, {1, false}, {7, true}, {512, true}, {3, false}, {50000, true},
                   {64, false}, {5, false}, {0, false}, {256, true}, {100, false}};
     for (bool accumulate : {false, true}) {
         SCOPED_TRACE(accumulate ? "accumulating" : "replacing");

@@ -43,8 +43,8 @@ public:
 
     // Runs a constant input until the glides have settled; answers the last frame.
     std::vector<float> settledOutput(const std::vector<float>& input) {
-        auto result =
-            host.runSignal(testhost::ProcessMode::Replacing, constantSignal(input, kSettleFrames), kSettleFrames, 4096);
+        auto result = host.runSignal(testhost::ProcessMode::Replacing, constantSignal(input, kSettleFrames),
+                                     kSettleFrames, 4096);
         std::vector<float> last;
         for (const auto& channel : result.outputs) last.push_back(channel.empty() ? 0.0f : channel.back());
         return last;

@@ -59,7 +59,8 @@ TEST(ProcessingModes, ProcessAddsAndProcessReplacingOverwrites) {
         for (std::int32_t start = 0; start < kFrames; start += kBlock) {
             const std::int32_t n = std::min(kBlock, kFrames - start);
             std::vector<std::vector<float>> slice;
-            for (const auto& channel : signal) slice.emplace_back(channel.begin() + start, channel.begin() + start + n);
+            for (const auto& channel : signal)
+                slice.emplace_back(channel.begin() + start, channel.begin() + start + n);
             auto& r0 = configured(replaceOnZero, s).host;
             auto& r1 = configured(replaceOnJunk, s).host;
             auto& acc = configured(accumulate, s).host;

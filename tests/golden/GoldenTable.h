@@ -16,9 +16,9 @@ constexpr std::int32_t kBlockSizes[] = {512, 37};
 
 // Library names under dist/<platform>/ (a name not found there is looked for in test-only/).
 inline const std::vector<std::string>& deliverables() {
-    static const std::vector<std::string> names = {
-        "orva_panner_master", "orva_panner_effect", "orva_field", "orva_zoom",
-        "qel_filter",         "orva_decoder_ui",    "halvane"};
+    static const std::vector<std::string> names = {"orva_panner_master", "orva_panner_effect", "orva_field",
+                                                   "orva_zoom",          "qel_filter",         "orva_decoder_ui",
+                                                   "halvane"};
     return names;
 }
 

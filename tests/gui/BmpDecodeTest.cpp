@@ -26,12 +26,11 @@ std::vector<std::uint8_t> paletteFile() {
     const RasterImage img = pattern();
     std::vector<std::uint8_t> f = encodeBmp24(img);
     f.resize(54);
-    f[28] = 8;              // bits per pixel
-    put32(f, 46, 4);        // palette entries
-    put32(f, 10, 54 + 16);  // pixel offset
+    f[28] = 8;                        // bits per pixel
+    put32(f, 46, 4);                  // palette entries
+    put32(f, 10, 54 + 16);            // pixel offset
     const std::uint32_t colours[4] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
-    for (std::uint32_t c : colours)
-        f.insert(f.end(), {std::uint8_t(c), std::uint8_t(c >> 8), std::uint8_t(c >> 16), 0});
+    for (std::uint32_t c : colours) f.insert(f.end(), {std::uint8_t(c), std::uint8_t(c >> 8), std::uint8_t(c >> 16), 0});
     for (int row = 2; row >= 0; --row) {
         for (int x = 0; x < 5; ++x) f.push_back(std::uint8_t((x + row) % 4));
         f.insert(f.end(), 3, 0);  // stride 8

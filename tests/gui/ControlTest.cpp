@@ -90,8 +90,8 @@ TEST_F(ControlTest, WheelStepsByTheIncrementAndATenthWithShift) {
         float distance;
         float expected;
     };
-    for (const Case& c :
-         {Case{0, 2.0f, 0.7f}, Case{platform::kShift, 2.0f, 0.52f}, Case{0, 9.0f, 1.0f}, Case{0, -9.0f, 0.0f}}) {
+    for (const Case& c : {Case{0, 2.0f, 0.7f}, Case{platform::kShift, 2.0f, 0.52f}, Case{0, 9.0f, 1.0f},
+                          Case{0, -9.0f, 0.0f}}) {
         PlainControl control;
         control.setValue(0.5f);
         headless::setInput({c.buttons, Point()});
@@ -218,8 +218,8 @@ TEST_F(ControlTest, ResetGestureAndGestureBracketing) {
         int buttons;
         bool drag;
     };
-    const Case cases[] = {
-        {kLeft | platform::kControl, false}, {kLeft | platform::kControl | platform::kShift, true}, {kLeft, true}};
+    const Case cases[] = {{kLeft | platform::kControl, false}, {kLeft | platform::kControl | platform::kShift, true},
+                          {kLeft, true}};
     for (const Case& c : cases) {
         Fixture f;
         setEditorKnobMode(kLinearMode);
@@ -265,8 +265,8 @@ TEST_F(ControlTest, FaderClickPositionsForThePannerGeometry) {
     const Case cases[] = {{33, 1.0f}, {180, 0.0f}, {30, 1.0f}, {187, 0.0f}, {33 + 49, 1.0f - 49.0f / 147.0f}};
     for (const Case& c : cases) {
         Fixture f(Rect(0, 0, 240, 220));
-        auto* fader =
-            f.add(new VerticalFader(Rect(10, 28, 30, 187), nullptr, 1, 28, 28 + 147, handle, track, Point(), 64));
+        auto* fader = f.add(new VerticalFader(Rect(10, 28, 30, 187), nullptr, 1, 28, 28 + 147, handle, track,
+                                              Point(), 64));
         f.click({20, c.v});
         EXPECT_NEAR(fader->getValue(), c.value, 1e-6f) << c.v;
     }
@@ -329,14 +329,14 @@ TEST_F(ControlTest, SwitchBandsPickTheValue) {
         float value;
     };
     // Row: the bitmap is 48 wide with 5 positions. Column: 80 high with 6 positions.
-    const Case cases[] = {{true, 0, 0.0f},  {true, 9, 0.0f},  {true, 10, 0.25f}, {true, 19, 0.25f}, {true, 39, 1.0f},
-                          {true, 48, 1.0f}, {false, 0, 0.0f}, {false, 13, 0.0f}, {false, 14, 0.2f}, {false, 79, 1.0f}};
+    const Case cases[] = {{true, 0, 0.0f},  {true, 9, 0.0f},   {true, 10, 0.25f}, {true, 19, 0.25f},
+                          {true, 39, 1.0f}, {true, 48, 1.0f},  {false, 0, 0.0f},  {false, 13, 0.0f},
+                          {false, 14, 0.2f}, {false, 79, 1.0f}};
     for (const Case& c : cases) {
         Fixture f;
-        StepSwitch* sw =
-            c.row
-                ? static_cast<StepSwitch*>(new RowSwitch(Rect(10, 10, 58, 26), nullptr, 4, 5, 16, 5, switches, Point()))
-                : new ColumnSwitch(Rect(100, 10, 148, 90), nullptr, 4, 6, 80, 6, switches, Point());
+        StepSwitch* sw = c.row ? static_cast<StepSwitch*>(new RowSwitch(Rect(10, 10, 58, 26), nullptr, 4, 5, 16, 5,
+                                                                        switches, Point()))
+                               : new ColumnSwitch(Rect(100, 10, 148, 90), nullptr, 4, 6, 80, 6, switches, Point());
         f.add(sw);
         const Point p = c.row ? Point(10 + c.distance, 15) : Point(110, 10 + c.distance);
         f.click(p);

@@ -66,8 +66,7 @@ protected:
         const RasterImage reference = renderGalleryReference(values());
         // Same backend: even the text must match exactly.
         const ImageComparison c = compareWithReference(*shown, reference, galleryTextAreas());
-        EXPECT_TRUE(c.sameSize && c.exactMismatches == 0 && c.textMeanDifference == 0)
-            << capture << ": " << c.describe();
+        EXPECT_TRUE(c.sameSize && c.exactMismatches == 0 && c.textMeanDifference == 0) << capture << ": " << c.describe();
         if (shown->pixels != reference.pixels) writePng(capturePath(std::string(capture) + "_reference"), reference);
     }
     int count(std::int32_t opcode) {
@@ -90,9 +89,9 @@ TEST_F(GalleryHeadless, DrawsBackgroundKeyedStripAndLabel) {
     writePng(capturePath("gallery_headless"), *shown);
     EXPECT_EQ(shown->width, kGalleryWidthPx);
     EXPECT_EQ(shown->height, kGalleryHeightPx);
-    EXPECT_EQ(shown->at(0, 5), 0x283C46u);    // background grid line
-    EXPECT_EQ(shown->at(32, 32), 0xC82828u);  // strip frame 0 disc
-    EXPECT_EQ(shown->at(17, 17), 0x1B6292u);  // the strip's key corner shows the background
+    EXPECT_EQ(shown->at(0, 5), 0x283C46u);     // background grid line
+    EXPECT_EQ(shown->at(32, 32), 0xC82828u);   // strip frame 0 disc
+    EXPECT_EQ(shown->at(17, 17), 0x1B6292u);   // the strip's key corner shows the background
     int labelInk = 0;
     for (int y = 64; y < 88; ++y)
         for (int x = 16; x < 224; ++x) labelInk += shown->at(x, y) == 0xFFFFFFu;
@@ -112,7 +111,8 @@ TEST_F(GalleryHeadless, ClicksAreRoutedAndStoredAsEditGestures) {
         {{84, 26}, 6, {0.5f, 1, 0, 0}},         // through the glass to the toggle, held
         {{130, 20}, 0, {0.5f, 1, 0.1f, 0}},     // swatch
         {{190, 50}, 0, {0.5f, 1, 0.1f, 0.1f}},  // overlap: the later corner wins
-        {{130, 20}, 0, {0.5f, 1, 0.2f, 0.1f}}, {{230, 150}, 0, {0.5f, 1, 0.2f, 0.1f}},  // nothing there
+        {{130, 20}, 0, {0.5f, 1, 0.2f, 0.1f}},
+        {{230, 150}, 0, {0.5f, 1, 0.2f, 0.1f}}, // nothing there
     };
     for (const Case& c : cases) {
         recorded.clear();

@@ -174,7 +174,7 @@ TEST(Raster, FontIdsClampAndStyleBitsSelectTheFace) {
         int expectId, expectSize;
     };
     const Case cases[] = {{9, 0, 0, 0, 12}, {-1, 0, 0, 0, 12}, {1, 0, 0, 1, 18}, {2, 0, 0, 2, 14}, {3, 0, 0, 3, 12},
-                          {4, 0, 0, 4, 11}, {5, 0, 0, 5, 10},  {6, 0, 0, 6, 9},  {7, 0, 0, 7, 13}, {2, 20, 1, 2, 20}};
+                          {4, 0, 0, 4, 11}, {5, 0, 0, 5, 10}, {6, 0, 0, 6, 9},   {7, 0, 0, 7, 13}, {2, 20, 1, 2, 20}};
     for (const Case& c : cases) {
         Surface s;
         s.context.setFont(c.id, c.size, c.style);

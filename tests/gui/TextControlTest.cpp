@@ -83,10 +83,7 @@ TEST(ValueDisplayText, SettersDirtyOnlyOnChange) {
     };
     const Setter setters[] = {
         {"font", [](ValueDisplay& v) { v.setFont(3); }, [](ValueDisplay& v) { v.setFont(2); }},
-        {"font colour",
-         [](ValueDisplay& v) {
-             v.setFontColour(Colour{255, 255, 255, 9});
-         },
+        {"font colour", [](ValueDisplay& v) { v.setFontColour(Colour{255, 255, 255, 9}); },
          [](ValueDisplay& v) { v.setFontColour(colours::red); }},
         {"back", [](ValueDisplay& v) { v.setBackColour(colours::black); },
          [](ValueDisplay& v) { v.setBackColour(colours::blue); }},
@@ -156,13 +153,12 @@ TEST(ValueDisplayDrawing, InsetAndRaisedFramesSwapTheirEdgeColours) {
         std::uint32_t topLeft;
         std::uint32_t bottomRight;
     };
-    for (const Case& c :
-         {Case{ValueDisplay::kInsetFrame, kBlue, kGreen}, Case{ValueDisplay::kRaisedFrame, kGreen, kBlue}}) {
+    for (const Case& c : {Case{ValueDisplay::kInsetFrame, kBlue, kGreen}, Case{ValueDisplay::kRaisedFrame, kGreen, kBlue}}) {
         Fixture f;
         ValueDisplay* d = f.add(display(c.style | ValueDisplay::kNoText));
         f.frame()->drawSingleView(d);
-        EXPECT_EQ(f.pixel(20, 30), c.topLeft) << c.style;       // left edge
-        EXPECT_EQ(f.pixel(70, 20), c.topLeft) << c.style;       // top edge
+        EXPECT_EQ(f.pixel(20, 30), c.topLeft) << c.style;   // left edge
+        EXPECT_EQ(f.pixel(70, 20), c.topLeft) << c.style;   // top edge
         EXPECT_EQ(f.pixel(120, 30), c.bottomRight) << c.style;  // right edge
         EXPECT_EQ(f.pixel(70, 44), c.bottomRight) << c.style;   // bottom edge
     }
@@ -220,10 +216,8 @@ TEST_F(TextFieldTest, ConfirmedTextReachesTheListenerOnlyWhenChanged) {
         bool changed;
         const char* result;
     };
-    const Case cases[] = {{nullptr, true, false, "Speaker"},
-                          {"Speaker", true, false, "Speaker"},
-                          {"Sub", true, true, "Sub"},
-                          {"Rear", false, true, "Rear"}};
+    const Case cases[] = {{nullptr, true, false, "Speaker"}, {"Speaker", true, false, "Speaker"},
+                          {"Sub", true, true, "Sub"},        {"Rear", false, true, "Rear"}};
     for (const Case& c : cases) {
         Fixture g;
         auto* t = g.add(new TextField(Rect(20, 60, 140, 80), nullptr, 6, "Speaker", nullptr, 0));
@@ -364,8 +358,8 @@ TEST(ChoiceMenuPopup, ItemsCarryMarkersChecksBreaksAndDepthFirstIds) {
     int next = 0;
     const std::vector<Item> items = m->popupItems(0, next);
     ASSERT_EQ(items.size(), 6u);
-    const Item::Kind kinds[] = {Item::kTitle,  Item::kPlain,   Item::kSeparator,
-                                Item::kGreyed, Item::kSubMenu, Item::kSubMenu};
+    const Item::Kind kinds[] = {Item::kTitle, Item::kPlain, Item::kSeparator, Item::kGreyed, Item::kSubMenu,
+                                Item::kSubMenu};
     const char* labels[] = {"Title", "Plain", "", "Grey", "First", "Second"};
     for (std::size_t i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i].kind, kinds[i]) << i;

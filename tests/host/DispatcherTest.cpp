@@ -169,16 +169,16 @@ TEST_F(TestPluginFixture, HostQueriesSendTheirOpcodesAndArguments) {
     EXPECT_EQ(vendor(11, 8), 0);
     vendor(11, 16);
 
-    const std::int32_t expectedOpcodes[] = {audioMasterVersion,       audioMasterCurrentId, audioMasterPinConnected,
+    const std::int32_t expectedOpcodes[] = {audioMasterVersion,      audioMasterCurrentId, audioMasterPinConnected,
                                             audioMasterUpdateDisplay, audioMasterBeginEdit, audioMasterEndEdit,
-                                            audioMasterSizeWindow,    audioMasterIdle};
+                                            audioMasterSizeWindow,   audioMasterIdle};
     ASSERT_EQ(host.calls().size(), std::size(expectedOpcodes));
     for (std::size_t i = 0; i < host.calls().size(); ++i) {
         EXPECT_EQ(host.calls()[i].opcode, expectedOpcodes[i]) << i;
     }
     EXPECT_EQ(host.calls()[2].index, 1);  // isInputConnected(1): index = input, value 0
     EXPECT_EQ(host.calls()[2].value, 0);
-    EXPECT_EQ(host.calls()[4].index, 3);    // beginEdit(3)
+    EXPECT_EQ(host.calls()[4].index, 3);  // beginEdit(3)
     EXPECT_EQ(host.calls()[6].index, 300);  // sizeWindow: index = width, value = height
     EXPECT_EQ(host.calls()[6].value, 200);
     EXPECT_TRUE(host.editGesturesBalanced());

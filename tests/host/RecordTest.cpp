@@ -91,21 +91,11 @@ TEST_F(TestPluginFixture, HostlessTwinAnswersNeutralValues) {
         std::intptr_t expected;
         const char* what;
     } cases[] = {
-        {0, 1, "getMasterVersion"},
-        {1, 0, "getCurrentUniqueId"},
-        {2, 1, "isInputConnected"},
-        {3, 1, "isOutputConnected"},
-        {4, 0, "updateDisplay"},
-        {5, 0, "beginEdit"},
-        {6, 0, "endEdit"},
-        {7, 0, "openFileSelector"},
-        {8, 0, "sizeWindow"},
-        {9, 0, "getHostVendorString"},
-        {10, 44100, "updateSampleRate"},
-        {11, 1024, "updateBlockSize"},
-        {12, 0, "getTimeInfo"},
-        {13, 0, "canHostDo"},
-        {14, 0, "sendVstEventsToHost"},
+        {0, 1, "getMasterVersion"},   {1, 0, "getCurrentUniqueId"}, {2, 1, "isInputConnected"},
+        {3, 1, "isOutputConnected"},  {4, 0, "updateDisplay"},      {5, 0, "beginEdit"},
+        {6, 0, "endEdit"},            {7, 0, "openFileSelector"},   {8, 0, "sizeWindow"},
+        {9, 0, "getHostVendorString"}, {10, 44100, "updateSampleRate"}, {11, 1024, "updateBlockSize"},
+        {12, 0, "getTimeInfo"},       {13, 0, "canHostDo"},         {14, 0, "sendVstEventsToHost"},
         {17, -1, "getCurrentMidiProgram"},
     };
     for (const auto& c : cases) EXPECT_EQ(query(c.query), c.expected) << c.what;

@@ -79,7 +79,8 @@ std::unique_ptr<PluginLibrary> PluginLibrary::open(const std::string& path, std:
 
 EntryProc PluginLibrary::symbol(const char* name) const {
 #if defined(_WIN32)
-    return reinterpret_cast<EntryProc>(reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle_), name)));
+    return reinterpret_cast<EntryProc>(
+        reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle_), name)));
 #else
     return reinterpret_cast<EntryProc>(dlsym(handle_, name));
 #endif
@@ -126,7 +127,8 @@ std::intptr_t TestHost::close() {
     return result;
 }
 
-std::intptr_t TestHost::dispatch(std::int32_t opcode, std::int32_t index, std::intptr_t value, void* ptr, float opt) {
+std::intptr_t TestHost::dispatch(std::int32_t opcode, std::int32_t index, std::intptr_t value, void* ptr,
+                                 float opt) {
     if (!effect_) return 0;
     if (opcode == effClose) return close();
     return effect_->dispatcher(effect_, opcode, index, value, ptr, opt);
@@ -158,8 +160,8 @@ TextResult TestHost::readText(std::int32_t opcode, std::int32_t index, std::size
     return result;
 }
 
-BlockResult TestHost::runBlock(ProcessMode mode, const std::vector<std::vector<float>>& inputs, std::int32_t frames,
-                               float accumulateStart) {
+BlockResult TestHost::runBlock(ProcessMode mode, const std::vector<std::vector<float>>& inputs,
+                               std::int32_t frames, float accumulateStart) {
     BlockResult result;
     if (!effect_ || frames < 0) return result;
     const auto n = static_cast<std::size_t>(frames);
@@ -195,8 +197,8 @@ BlockResult TestHost::runBlock(ProcessMode mode, const std::vector<std::vector<f
     return result;
 }
 
-BlockResult TestHost::runSignal(ProcessMode mode, const std::vector<std::vector<float>>& inputs, std::int32_t frames,
-                                std::int32_t block) {
+BlockResult TestHost::runSignal(ProcessMode mode, const std::vector<std::vector<float>>& inputs,
+                                std::int32_t frames, std::int32_t block) {
     BlockResult total;
     if (!effect_ || block <= 0) return total;
     total.outputs.assign(static_cast<std::size_t>(effect_->numOutputs), {});
@@ -250,10 +252,8 @@ std::intptr_t TestHost::callback(AEffect* effect, std::int32_t opcode, std::int3
                                  void* ptr, float opt) {
     TestHost* host = nullptr;
     auto found = hostsByEffect().find(effect);
-    if (found != hostsByEffect().end())
-        host = found->second;
-    else
-        host = instantiating;
+    if (found != hostsByEffect().end()) host = found->second;
+    else host = instantiating;
     if (!host) return opcode == audioMasterVersion ? 2400 : 0;
     HostCall call{opcode, index, value, ptr, opt};
     if (host->recordCalls) host->calls_.push_back(call);

@@ -82,8 +82,8 @@ public:
     // Sends effClose (if an instance exists) and forgets the record.
     std::intptr_t close();
 
-    std::intptr_t dispatch(std::int32_t opcode, std::int32_t index = 0, std::intptr_t value = 0, void* ptr = nullptr,
-                           float opt = 0.0f);
+    std::intptr_t dispatch(std::int32_t opcode, std::int32_t index = 0, std::intptr_t value = 0,
+                           void* ptr = nullptr, float opt = 0.0f);
     void setParameter(std::int32_t index, float value);
     float getParameter(std::int32_t index);
 

@@ -70,12 +70,9 @@ public:
         if (index == kGain) std::strcpy(text, "dB");
     }
     void getParameterDisplay(std::int32_t index, char* text) override {
-        if (index == kGain)
-            dB2string(values[kGain], text);
-        else if (index == kVu)
-            float2string(values[kVu], text);
-        else if (index == kLevel)
-            long2string(percent(values[kLevel]), text);
+        if (index == kGain) dB2string(values[kGain], text);
+        else if (index == kVu) float2string(values[kVu], text);
+        else if (index == kLevel) long2string(percent(values[kLevel]), text);
     }
     float getVu() override { return values[kVu]; }
     // Whole percent of a value; values no int can hold (a host may send any float) show 0.
@@ -139,7 +136,7 @@ std::int32_t TestPlugin::runHostQuery(std::intptr_t which) {
         case 10: return static_cast<std::int32_t>(updateSampleRate());
         case 11: return updateBlockSize();
         case 12: return getTimeInfo(0) ? 1 : 0;
-        case 13: return canHostDo(text);
+        case 13: return canHostDo(text) ;
         case 14: return sendVstEventsToHost(&dummy) ? 1 : 0;
         case 15: return closeFileSelector(nullptr) ? 1 : 0;
         case 16: masterIdle(); return 0;

@@ -48,8 +48,12 @@ void storm(AEffect* e, const std::atomic<bool>& done, std::atomic<int>& rounds) 
 }
 
 TEST(ThreadStorm, AudioRunsWhileAnotherThreadChangesEverything) {
-    const char* libraries[] = {"orva_field",         "orva_zoom",  "orva_panner_effect",
-                               "orva_panner_master", "qel_filter", "test-only/halvane_plain",
+    const char* libraries[] = {"orva_field",
+                               "orva_zoom",
+                               "orva_panner_effect",
+                               "orva_panner_master",
+                               "qel_filter",
+                               "test-only/halvane_plain",
                                "orva_decoder_ui"};
     for (const char* name : libraries) {
         SCOPED_TRACE(name);

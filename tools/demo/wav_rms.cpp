@@ -33,10 +33,8 @@ int main(int argc, char** argv) {
         const std::string name = c + 2 < argc ? argv[c + 2] : std::to_string(c);
         const double rms = info.frames > 0 ? std::sqrt(sumSquares[c] / static_cast<double>(info.frames)) : 0.0;
         const double db = rms > 0 ? 20.0 * std::log10(rms) : -1000.0;
-        if (db < -120.0)
-            std::printf("  %-2s  silent      ", name.c_str());
-        else
-            std::printf("  %-2s %6.1f dB %s", name.c_str(), db, sumWithFirst[c] < 0 ? "inv" : "   ");
+        if (db < -120.0) std::printf("  %-2s  silent      ", name.c_str());
+        else std::printf("  %-2s %6.1f dB %s", name.c_str(), db, sumWithFirst[c] < 0 ? "inv" : "   ");
     }
     std::printf("\n");
     return 0;

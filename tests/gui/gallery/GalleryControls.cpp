@@ -11,8 +11,8 @@
 #include "SplashOverlay.h"
 #include "StepSwitch.h"
 #include "TextField.h"
-#include "ToggleButton.h"
 #include "ToolkitConstants.h"
+#include "ToggleButton.h"
 #include "ValueDisplay.h"
 
 namespace {
@@ -39,10 +39,9 @@ void GalleryControls::build(EditorFrame& frame, ControlListener& listener, Audio
     controls.push_back(knob);
     controls.push_back(new FrameStripView(Rect(16, 216, 40, 240), &listener, kKnob, kKnobFrames, kKnobFramePx,
                                           knobStrip.bitmap, Point()));
-    controls.push_back(new VerticalFader(kFaderRect, &listener, kFader, kFaderRect.top, kFaderRect.top + 147,
-                                         handle.bitmap, track.bitmap, Point(), 64));
-    controls.push_back(
-        new RowSwitch(Rect(90, 176, 138, 192), &listener, kRowChoice, 5, 16, 5, switches.bitmap, Point()));
+    controls.push_back(new VerticalFader(kFaderRect, &listener, kFader, kFaderRect.top, kFaderRect.top + 147, handle.bitmap,
+                                         track.bitmap, Point(), 64));
+    controls.push_back(new RowSwitch(Rect(90, 176, 138, 192), &listener, kRowChoice, 5, 16, 5, switches.bitmap, Point()));
     controls.push_back(
         new ColumnSwitch(Rect(150, 170, 174, 250), &listener, kColumnChoice, 5, 80, 5, column.bitmap, Point()));
     controls.push_back(new ToggleButton(Rect(190, 176, 230, 196), &listener, kButton, toggle.bitmap));

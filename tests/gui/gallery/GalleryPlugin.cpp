@@ -24,8 +24,8 @@ float GalleryPlugin::getParameter(std::int32_t index) {
 }
 
 void GalleryPlugin::getParameterName(std::int32_t index, char* text) {
-    static const char* const names[kGalleryParamCount] = {"Strip", "Toggle", "Swatch", "Corner", "Knob", "Fader",
-                                                          "Pan",   "Row",    "Column", "Button", "Menu", "Edits"};
+    static const char* const names[kGalleryParamCount] = {"Strip", "Toggle", "Swatch", "Corner", "Knob",  "Fader",
+                                                           "Pan",   "Row",    "Column", "Button", "Menu", "Edits"};
     if (index >= 0 && index < kGalleryParamCount) std::strcpy(text, names[index]);
 }
 

@@ -5,19 +5,9 @@
 #include "AudioEffectX.h"
 
 enum GalleryParam : std::int32_t {
-    kStripFrame,
-    kToggle,
-    kSwatchClicks,
-    kCornerClicks,
+    kStripFrame, kToggle, kSwatchClicks, kCornerClicks,
     // Driven by the toolkit's controls.
-    kKnob,
-    kFader,
-    kPan,
-    kRowChoice,
-    kColumnChoice,
-    kButton,
-    kMenuChoice,
-    kTextEdits,
+    kKnob, kFader, kPan, kRowChoice, kColumnChoice, kButton, kMenuChoice, kTextEdits,
     kGalleryParamCount
 };
 
