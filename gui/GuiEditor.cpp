@@ -53,6 +53,13 @@ std::int32_t GuiEditor::open(void* parent) {
 
 void GuiEditor::close() {}
 
+void GuiEditor::openFrame(void* parent, Bitmap* background) {
+    close();
+    GuiEditor::open(parent);
+    frame = new EditorFrame(Rect(0, 0, rect.right, rect.bottom), parent, this);
+    frame->setBackgroundBitmap(background);
+}
+
 void GuiEditor::deleteFrame() {
     gate.shut();
     delete frame;

@@ -2,9 +2,10 @@
 // pointer and effFlagsHasEditor), owns an EditorFrame while open, redraws dirty views at
 // idle and keeps drawing and host idle going during mouse drags (serviceDuringDrag).
 //
-// Concrete editors derive from it, call GuiEditor::open first in their own open, build the
-// frame of `rect`'s size in getSystemWindow(), add their views, call openControls() and
-// return 1; their close calls deleteFrame().
+// Concrete editors derive from it, start their own open with openFrame (which closes what a
+// previous open left, runs GuiEditor::open and builds the frame of `rect`'s size in the
+// host's window), add their views, call openControls() and return 1; their close calls
+// deleteFrame().
 //
 // Threads: everything runs on the host's UI thread, except parameterChanged, which a
 // plug-in may call from its audio thread: it only stores control values (relaxed atomics)
@@ -53,6 +54,9 @@ protected:
     // The editor's rectangle: at the origin, the bitmap's size (its background's).
     void sizeToBitmap(const Bitmap& bitmap);
 
+    // [ui-thread] Starts a concrete open: closes first (a second open without close rebuilds
+    // everything), then GuiEditor::open, then a new frame in `parent` with `background`.
+    void openFrame(void* parent, Bitmap* background);
     // [ui-thread] Ends a concrete open: parameterChanged may set the controls from here on.
     void openControls() { gate.open(); }
     // [ui-thread] Shuts out parameterChanged, waits for one in progress to leave, then

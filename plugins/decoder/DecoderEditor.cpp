@@ -35,10 +35,7 @@ DecoderEditor::~DecoderEditor() {
 }
 
 std::int32_t DecoderEditor::open(void* parent) {
-    close();  // a second open without close rebuilds the frame
-    GuiEditor::open(parent);
-    frame = new EditorFrame(Rect(0, 0, rect.right, rect.bottom), parent, this);
-    frame->setBackgroundBitmap(background);
+    openFrame(parent, background);
     const float layout = effect->getParameter(DecoderPlugin::kLayoutParam);
 
     Bitmap* track = new Bitmap(kSwitchTrackId);

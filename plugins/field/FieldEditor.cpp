@@ -39,10 +39,7 @@ FieldEditor::~FieldEditor() {
 }
 
 std::int32_t FieldEditor::open(void* parent) {
-    close();  // a second open without close rebuilds everything
-    GuiEditor::open(parent);
-    frame = new EditorFrame(Rect(0, 0, rect.right, rect.bottom), parent, this);
-    frame->setBackgroundBitmap(background);
+    openFrame(parent, background);
 
     frame->addView(
         new SplashOverlay(kSplashClickArea, this, kSplashTag, splash, Rect(0, 0, rect.right, rect.bottom), Point()));

@@ -81,12 +81,9 @@ PanEditor::~PanEditor() {
 }
 
 std::int32_t PanEditor::open(void* parent) {
-    close();  // a second open without close rebuilds everything
-    GuiEditor::open(parent);
+    openFrame(parent, background);
     if (!faderTrack) faderTrack = new Bitmap(kFaderTrackId);
     if (!faderHandle) faderHandle = new Bitmap(kFaderHandleId);
-    frame = new EditorFrame(Rect(0, 0, rect.right, rect.bottom), parent, this);
-    frame->setBackgroundBitmap(background);
     addControls();
     openControls();
     return 1;

@@ -49,11 +49,8 @@ RigDecoderEditor::~RigDecoderEditor() {
 }
 
 std::int32_t RigDecoderEditor::open(void* parent) {
-    close();  // a second open without close rebuilds the frame
-    GuiEditor::open(parent);
+    openFrame(parent, background);
     loadPictures();
-    frame = new EditorFrame(Rect(0, 0, rect.right, rect.bottom), parent, this);
-    frame->setBackgroundBitmap(background);
     addControls();
     openControls();
     return 1;

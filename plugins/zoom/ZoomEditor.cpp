@@ -66,10 +66,7 @@ ZoomEditor::~ZoomEditor() {
 }
 
 std::int32_t ZoomEditor::open(void* parent) {
-    close();  // a second open without close rebuilds everything
-    GuiEditor::open(parent);
-    frame = new EditorFrame(Rect(0, 0, rect.right, rect.bottom), parent, this);
-    frame->setBackgroundBitmap(background);
+    openFrame(parent, background);
 
     frame->addView(
         new SplashOverlay(kSplashClickArea, this, kSplashTag, splash, Rect(0, 0, rect.right, rect.bottom), Point()));

@@ -25,10 +25,7 @@ GalleryEditor::~GalleryEditor() {
 }
 
 std::int32_t GalleryEditor::open(void* parent) {
-    close();  // a second open without close rebuilds the frame
-    GuiEditor::open(parent);
-    frame = new EditorFrame(Rect(0, 0, rect.right, rect.bottom), parent, this);
-    frame->setBackgroundBitmap(background);
+    openFrame(parent, background);
 
     views[0] = new StripView(Rect(16, 16, 48, 48), kStripFrame, strip);
     views[0]->setTransparent(true);
